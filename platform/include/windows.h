@@ -1,0 +1,9 @@
+// The device SDK's umbrella header: everything a device program includes.
+#pragma once
+
+#include "windef.h"
+#include "winerror.h"
+#include "winbase.h"
+#include "winreg.h"
+#include "winnls.h"
+#include "cewchar.h"

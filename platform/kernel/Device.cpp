@@ -1,0 +1,124 @@
+// Booting and shutting down the one device of this host process.
+#include "Device.h"
+
+#include <atomic>
+#include <mutex>
+
+#include "Clock.h"
+#include "Handles.h"
+#include "store/files/FileSystem.h"
+#include "store/registry/Registry.h"
+#include "winbase.h"
+#include "winerror.h"
+
+namespace ce {
+namespace {
+
+std::atomic<Device*> booted{nullptr};
+std::mutex bootLock;
+
+}  // namespace
+
+Device* Device::current()
+{
+    return booted.load(std::memory_order_acquire);
+}
+
+Device* deviceOrFail()
+{
+    Device* device = Device::current();
+    if (!device)
+        SetLastError(ERROR_NOT_READY);
+    return device;
+}
+
+Device::Device(std::filesystem::path image, emulator::Profile profile)
+    : m_image(std::move(image))
+    , m_profile(std::move(profile))
+{
+}
+
+Device::~Device() = default;
+
+bool Device::boot(const emulator::BootOptions& options, std::string& error)
+{
+    m_clock = std::make_unique<Clock>(options.virtualTime, options.virtualStartTime, m_profile.timeZoneBias);
+    m_fileSystem = FileSystem::mount(m_image, m_profile, *m_clock, error);
+    if (!m_fileSystem)
+        return false;
+    m_registry = Registry::open(m_image / "registry.db", error);
+    return m_registry != nullptr;
+}
+
+void Device::shutdown()
+{
+    closeAllHandles();
+    if (m_registry)
+        m_registry->flush();
+    m_registry.reset();
+    m_fileSystem.reset();
+}
+
+}  // namespace ce
+
+namespace emulator {
+
+std::filesystem::path imageRootFolder(const std::filesystem::path& image)
+{
+    return image / "root";
+}
+
+bool bootDevice(const std::filesystem::path& image, const BootOptions& options, std::string& error)
+{
+    std::lock_guard guard(ce::bootLock);
+    if (ce::booted.load()) {
+        error = "a device is already running in this process";
+        return false;
+    }
+    Profile profile;
+    if (!loadProfile(image / "device.ini", profile, error))
+        return false;
+    auto device = std::make_unique<ce::Device>(image, std::move(profile));
+    if (!device->boot(options, error)) {
+        device->shutdown();
+        return false;
+    }
+    ce::booted.store(device.release(), std::memory_order_release);
+    return true;
+}
+
+void shutdownDevice()
+{
+    std::lock_guard guard(ce::bootLock);
+    ce::Device* device = ce::booted.exchange(nullptr);
+    if (!device)
+        return;
+    device->shutdown();
+    delete device;
+}
+
+bool deviceBooted()
+{
+    return ce::Device::current() != nullptr;
+}
+
+const Profile& deviceProfile()
+{
+    static const Profile none;
+    ce::Device* device = ce::Device::current();
+    return device ? device->profile() : none;
+}
+
+std::filesystem::path deviceImagePath()
+{
+    ce::Device* device = ce::Device::current();
+    return device ? device->imagePath() : std::filesystem::path();
+}
+
+void advanceDeviceClock(ULONGLONG milliseconds)
+{
+    if (ce::Device* device = ce::Device::current())
+        device->clock().advance(milliseconds);
+}
+
+}  // namespace emulator

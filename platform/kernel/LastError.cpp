@@ -1,0 +1,16 @@
+// The last-error code of each thread.
+#include "winbase.h"
+
+namespace {
+thread_local DWORD lastError = 0;
+}
+
+DWORD GetLastError()
+{
+    return lastError;
+}
+
+void SetLastError(DWORD dwErrCode)
+{
+    lastError = dwErrCode;
+}

@@ -1,0 +1,93 @@
+// Temporary device images for tests.
+#include "TestDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+
+#include "emulator/Text.h"
+
+namespace testing_support {
+
+emulator::Profile smallProfile()
+{
+    emulator::Profile profile;
+    profile.name = "test";
+    profile.osMajor = 5;
+    profile.osMinor = 1;
+    profile.osBuild = 1700;
+    profile.storeBytes = 4ull << 20;
+    emulator::StorageCardProfile card;
+    card.sizeBytes = 8ull << 20;
+    card.serial = 0x1234ABCD;
+    card.manufacturer = "Test";
+    profile.cards.push_back(card);
+    return profile;
+}
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "kelvara-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary folder");
+    m_path = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+void makeBareImage(const std::filesystem::path& image, const emulator::Profile& profile)
+{
+    std::filesystem::create_directories(emulator::imageRootFolder(image));
+    for (const auto& card : profile.cards)
+        std::filesystem::create_directories(emulator::imageRootFolder(image) / emulator::toUtf8(card.name));
+    std::string error;
+    if (!emulator::saveProfile(image / "device.ini", profile, error))
+        throw std::runtime_error(error);
+}
+
+TestDevice::TestDevice(const emulator::Profile& profile, Kind kind)
+    : m_image(m_folder.path() / "device")
+{
+    std::string error;
+    if (kind == Kind::Bare)
+        makeBareImage(m_image, profile);
+    else if (!emulator::createDeviceImage(m_image, profile, error))
+        throw std::runtime_error(error);
+    emulator::BootOptions options;
+    options.virtualTime = true;
+    if (!emulator::bootDevice(m_image, options, error))
+        throw std::runtime_error(error);
+}
+
+TestDevice::~TestDevice()
+{
+    emulator::shutdownDevice();
+}
+
+std::filesystem::path TestDevice::hostPath(const std::u16string& devicePath) const
+{
+    std::string relative = emulator::toUtf8(devicePath);
+    for (char& c : relative)
+        if (c == '\\')
+            c = '/';
+    while (!relative.empty() && relative.front() == '/')
+        relative.erase(0, 1);
+    return emulator::imageRootFolder(m_image) / relative;
+}
+
+void TestDevice::reboot()
+{
+    emulator::shutdownDevice();
+    std::string error;
+    emulator::BootOptions options;
+    options.virtualTime = true;
+    if (!emulator::bootDevice(m_image, options, error))
+        throw std::runtime_error(error);
+}
+
+}  // namespace testing_support
