@@ -1,1 +1,327 @@
-// placeholder
+// device.ini: reading, writing and the built-in profiles.
+//
+// The file is a plain INI file: one [Device] section, one [Card] section per storage card in
+// platform order, and any other sections (kept as they are for the subsystems that own them).
+#include "emulator/Profile.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "emulator/Text.h"
+
+namespace emulator {
+namespace {
+
+constexpr ULONGLONG MB = 1ull << 20;
+
+FatGeometry fat(DWORD sectorsPerCluster, DWORD fatBits)
+{
+    FatGeometry geometry;
+    geometry.sectorsPerCluster = sectorsPerCluster;
+    geometry.fatBits = fatBits;
+    geometry.reservedSectors = fatBits == 32 ? 32 : 1;
+    geometry.rootEntries = fatBits == 32 ? 0 : 512;
+    return geometry;
+}
+
+StorageCardProfile card(ULONGLONG size, DWORD serial, FatGeometry geometry)
+{
+    StorageCardProfile result;
+    result.sizeBytes = size;
+    result.serial = serial;
+    result.manufacturer = "Generic SD";
+    result.geometry = geometry;
+    return result;
+}
+
+Profile makeProfile(const char* name, DWORD major, DWORD minor, DWORD build, int width, int height, int dpi,
+                    ULONGLONG ram, ULONGLONG store, StorageCardProfile storageCard)
+{
+    Profile profile;
+    profile.name = name;
+    profile.osMajor = major;
+    profile.osMinor = minor;
+    profile.osBuild = build;
+    profile.screenWidth = width;
+    profile.screenHeight = height;
+    profile.screenDpi = dpi;
+    profile.ramBytes = ram;
+    profile.storeBytes = store;
+    profile.cards.push_back(std::move(storageCard));
+    return profile;
+}
+
+std::vector<Profile> builtins()
+{
+    return {
+        makeProfile("ppc2003", 4, 21, 1088, 240, 320, 96, 64 * MB, 32 * MB, card(512 * MB, 0x3A41C2D0, fat(32, 16))),
+        makeProfile("wm5", 5, 1, 1700, 240, 320, 96, 64 * MB, 64 * MB, card(1024 * MB, 0x5B02E417, fat(64, 16))),
+        makeProfile("wm6-vga", 5, 2, 1235, 480, 640, 192, 128 * MB, 128 * MB, card(2048 * MB, 0x7C9D0E21, fat(8, 32))),
+        makeProfile("square", 5, 1, 1700, 240, 240, 96, 64 * MB, 64 * MB, card(512 * MB, 0x1E6F4A93, fat(32, 16))),
+    };
+}
+
+std::string trim(std::string_view text)
+{
+    size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    size_t last = text.find_last_not_of(" \t\r");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+template <typename T>
+bool parseNumber(const std::string& text, T& value)
+{
+    std::string_view digits = text;
+    int base = 10;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        digits.remove_prefix(2);
+        base = 16;
+    }
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    return ec == std::errc() && end == digits.data() + digits.size() && !digits.empty();
+}
+
+bool parseVersion(const std::string& text, Profile& profile)
+{
+    std::istringstream in(text);
+    std::string part[3];
+    for (auto& p : part)
+        if (!std::getline(in, p, '.'))
+            return false;
+    return parseNumber(part[0], profile.osMajor) && parseNumber(part[1], profile.osMinor)
+        && parseNumber(part[2], profile.osBuild);
+}
+
+bool isPowerOfTwo(ULONGLONG value)
+{
+    return value && !(value & (value - 1));
+}
+
+// Applies one key of [Device]; false for an unknown key or a bad value.
+bool applyDeviceKey(Profile& profile, const std::string& key, const std::string& value)
+{
+    if (key == "Profile") {
+        profile.name = value;
+        return true;
+    }
+    if (key == "OSVersion")
+        return parseVersion(value, profile);
+    if (key == "ScreenWidth")
+        return parseNumber(value, profile.screenWidth) && profile.screenWidth > 0 && profile.screenWidth <= 4096;
+    if (key == "ScreenHeight")
+        return parseNumber(value, profile.screenHeight) && profile.screenHeight > 0 && profile.screenHeight <= 4096;
+    if (key == "ScreenDpi")
+        return parseNumber(value, profile.screenDpi) && profile.screenDpi > 0 && profile.screenDpi <= 1000;
+    if (key == "RamSize")
+        return parseNumber(value, profile.ramBytes) && profile.ramBytes > 0;
+    if (key == "PageSize")
+        return parseNumber(value, profile.pageSize) && isPowerOfTwo(profile.pageSize);
+    if (key == "StoreSize")
+        return parseNumber(value, profile.storeBytes) && profile.storeBytes > 0 && profile.storeBytes <= 0xFFFFFFFFull;
+    if (key == "TimeZoneBias")
+        return parseNumber(value, profile.timeZoneBias) && profile.timeZoneBias >= -24 * 60
+            && profile.timeZoneBias <= 24 * 60;
+    if (key == "TimeZoneName") {
+        profile.timeZoneName = fromUtf8(value);
+        return profile.timeZoneName.size() < 32;
+    }
+    return false;
+}
+
+bool validCardName(const std::u16string& name)
+{
+    if (name.empty() || name.size() >= MAX_PATH || name == u"." || name == u"..")
+        return false;
+    for (char16_t c : name)
+        if (c < 0x20 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos)
+            return false;
+    return true;
+}
+
+bool applyCardKey(StorageCardProfile& card, const std::string& key, const std::string& value)
+{
+    FatGeometry& g = card.geometry;
+    if (key == "Name") {
+        card.name = fromUtf8(value);
+        return validCardName(card.name);
+    }
+    if (key == "Size")
+        return parseNumber(value, card.sizeBytes) && card.sizeBytes > 0;
+    if (key == "Serial")
+        return parseNumber(value, card.serial);
+    if (key == "Manufacturer") {
+        card.manufacturer = value;
+        return true;
+    }
+    if (key == "BytesPerSector")
+        return parseNumber(value, g.bytesPerSector) && isPowerOfTwo(g.bytesPerSector) && g.bytesPerSector >= 512
+            && g.bytesPerSector <= 4096;
+    if (key == "SectorsPerCluster")
+        return parseNumber(value, g.sectorsPerCluster) && isPowerOfTwo(g.sectorsPerCluster)
+            && g.sectorsPerCluster <= 128;
+    if (key == "ReservedSectors")
+        return parseNumber(value, g.reservedSectors);
+    if (key == "FatCount")
+        return parseNumber(value, g.fatCount) && g.fatCount >= 1 && g.fatCount <= 2;
+    if (key == "RootEntries")
+        return parseNumber(value, g.rootEntries);
+    if (key == "FatBits")
+        return parseNumber(value, g.fatBits) && (g.fatBits == 12 || g.fatBits == 16 || g.fatBits == 32);
+    return false;
+}
+
+std::string hex(DWORD value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", value);
+    return text;
+}
+
+}  // namespace
+
+std::optional<Profile> builtinProfile(const std::string& name)
+{
+    for (auto& profile : builtins())
+        if (profile.name == name)
+            return profile;
+    return std::nullopt;
+}
+
+std::vector<std::string> builtinProfileNames()
+{
+    std::vector<std::string> names;
+    for (auto& profile : builtins())
+        names.push_back(profile.name);
+    return names;
+}
+
+bool loadProfile(const std::filesystem::path& iniFile, Profile& profile, std::string& error)
+{
+    std::ifstream in(iniFile);
+    if (!in) {
+        error = iniFile.string() + ": cannot read the device profile";
+        return false;
+    }
+    Profile loaded;
+    loaded.cards.clear();
+    enum class Section { None, Device, Card, Other } section = Section::None;
+    bool sawDevice = false;
+    std::string line;
+    int lineNumber = 0;
+    auto fail = [&](const std::string& why) {
+        error = iniFile.string() + ":" + std::to_string(lineNumber) + ": " + why;
+        return false;
+    };
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        std::string text = trim(line);
+        if (text.empty() || text[0] == ';' || text[0] == '#')
+            continue;
+        if (text.front() == '[') {
+            if (text.back() != ']')
+                return fail("bad section line");
+            std::string name = trim(std::string_view(text).substr(1, text.size() - 2));
+            if (name == "Device") {
+                if (sawDevice)
+                    return fail("second [Device] section");
+                sawDevice = true;
+                section = Section::Device;
+            } else if (name == "Card") {
+                loaded.cards.emplace_back();
+                section = Section::Card;
+            } else {
+                loaded.otherSections.push_back({name, {}});
+                section = Section::Other;
+            }
+            continue;
+        }
+        size_t equals = text.find('=');
+        if (equals == std::string::npos)
+            return fail("expected KEY=VALUE");
+        std::string key = trim(std::string_view(text).substr(0, equals));
+        std::string value = trim(std::string_view(text).substr(equals + 1));
+        bool ok = true;
+        switch (section) {
+        case Section::None:
+            return fail("a value outside any section");
+        case Section::Device:
+            ok = applyDeviceKey(loaded, key, value);
+            break;
+        case Section::Card:
+            ok = applyCardKey(loaded.cards.back(), key, value);
+            break;
+        case Section::Other:
+            loaded.otherSections.back().entries.emplace_back(key, value);
+            break;
+        }
+        if (!ok)
+            return fail("bad or unknown value " + key + "=" + value);
+    }
+    if (!sawDevice)
+        return fail("no [Device] section");
+    for (size_t i = 0; i < loaded.cards.size(); ++i)
+        for (size_t j = 0; j < i; ++j)
+            if (loaded.cards[i].name == loaded.cards[j].name)
+                return fail("two cards named " + toUtf8(loaded.cards[i].name));
+    profile = std::move(loaded);
+    return true;
+}
+
+bool saveProfile(const std::filesystem::path& iniFile, const Profile& profile, std::string& error)
+{
+    std::ostringstream out;
+    out << "; Kelvara device profile\n[Device]\n"
+        << "Profile=" << profile.name << "\n"
+        << "OSVersion=" << profile.osMajor << "." << profile.osMinor << "." << profile.osBuild << "\n"
+        << "ScreenWidth=" << profile.screenWidth << "\n"
+        << "ScreenHeight=" << profile.screenHeight << "\n"
+        << "ScreenDpi=" << profile.screenDpi << "\n"
+        << "RamSize=" << profile.ramBytes << "\n"
+        << "PageSize=" << profile.pageSize << "\n"
+        << "StoreSize=" << profile.storeBytes << "\n"
+        << "TimeZoneBias=" << profile.timeZoneBias << "\n"
+        << "TimeZoneName=" << toUtf8(profile.timeZoneName) << "\n";
+    for (const auto& card : profile.cards) {
+        const FatGeometry& g = card.geometry;
+        out << "\n[Card]\n"
+            << "Name=" << toUtf8(card.name) << "\n"
+            << "Size=" << card.sizeBytes << "\n"
+            << "Serial=" << hex(card.serial) << "\n"
+            << "Manufacturer=" << card.manufacturer << "\n"
+            << "BytesPerSector=" << g.bytesPerSector << "\n"
+            << "SectorsPerCluster=" << g.sectorsPerCluster << "\n"
+            << "ReservedSectors=" << g.reservedSectors << "\n"
+            << "FatCount=" << g.fatCount << "\n"
+            << "RootEntries=" << g.rootEntries << "\n"
+            << "FatBits=" << g.fatBits << "\n";
+    }
+    for (const auto& section : profile.otherSections) {
+        out << "\n[" << section.name << "]\n";
+        for (const auto& [key, value] : section.entries)
+            out << key << "=" << value << "\n";
+    }
+    // Written beside the target and renamed over it, so a failed write never leaves half a profile.
+    std::filesystem::path temporary = iniFile;
+    temporary += ".new";
+    {
+        std::ofstream file(temporary, std::ios::trunc);
+        file << out.str();
+        if (!file.flush()) {
+            error = iniFile.string() + ": cannot write the device profile";
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, iniFile, ec);
+    if (ec) {
+        error = iniFile.string() + ": " + ec.message();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace emulator

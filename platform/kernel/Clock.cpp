@@ -1,1 +1,97 @@
-// placeholder
+// The device clock: real time with an offset, or virtual time that only moves on request.
+#include "Clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace ce {
+namespace {
+
+constexpr ULONGLONG ticksPerMs = 10'000;
+constexpr ULONGLONG ticksPerMinute = 60ull * 1000 * ticksPerMs;
+// FILETIME ticks between 1601-01-01 and 1970-01-01.
+constexpr ULONGLONG unixEpochTicks = 116'444'736'000'000'000ull;
+// 2026-01-01 12:00:00 UTC: where a virtual clock starts unless told otherwise.
+constexpr ULONGLONG defaultVirtualStart = unixEpochTicks + 1'767'268'800ull * 10'000'000ull;
+
+}  // namespace
+
+Clock::Clock(bool virtualTime, ULONGLONG virtualStartUtc, LONG biasMinutes)
+    : m_virtual(virtualTime)
+    , m_bias(biasMinutes)
+    , m_virtualUtc(virtualStartUtc ? virtualStartUtc : defaultVirtualStart)
+    , m_bootMonotonicMs(hostMonotonicMs())
+{
+}
+
+ULONGLONG Clock::hostUtcNow() const
+{
+    using namespace std::chrono;
+    auto sinceEpoch = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+    return unixEpochTicks + static_cast<ULONGLONG>(sinceEpoch / 100);
+}
+
+ULONGLONG Clock::hostMonotonicMs() const
+{
+    using namespace std::chrono;
+    return static_cast<ULONGLONG>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+ULONGLONG Clock::utcNow() const
+{
+    std::lock_guard guard(m_lock);
+    if (m_virtual)
+        return m_virtualUtc;
+    return static_cast<ULONGLONG>(static_cast<LONGLONG>(hostUtcNow()) + m_offset);
+}
+
+ULONGLONG Clock::localNow() const
+{
+    return localFromUtc(utcNow());
+}
+
+void Clock::setUtc(ULONGLONG utc)
+{
+    std::lock_guard guard(m_lock);
+    if (m_virtual)
+        m_virtualUtc = utc;
+    else
+        m_offset = static_cast<LONGLONG>(utc) - static_cast<LONGLONG>(hostUtcNow());
+}
+
+DWORD Clock::tickCount() const
+{
+    std::lock_guard guard(m_lock);
+    ULONGLONG elapsed = m_virtual ? m_virtualElapsedMs : hostMonotonicMs() - m_bootMonotonicMs;
+    return static_cast<DWORD>(elapsed);
+}
+
+void Clock::sleep(DWORD milliseconds)
+{
+    if (m_virtual) {
+        advance(milliseconds);
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void Clock::advance(ULONGLONG milliseconds)
+{
+    if (!m_virtual)
+        return;
+    std::lock_guard guard(m_lock);
+    m_virtualUtc += milliseconds * ticksPerMs;
+    m_virtualElapsedMs += milliseconds;
+}
+
+ULONGLONG Clock::localFromUtc(ULONGLONG utc) const
+{
+    return static_cast<ULONGLONG>(static_cast<LONGLONG>(utc) - static_cast<LONGLONG>(m_bias) * static_cast<LONGLONG>(ticksPerMinute));
+}
+
+ULONGLONG Clock::utcFromLocal(ULONGLONG local) const
+{
+    return static_cast<ULONGLONG>(static_cast<LONGLONG>(local) + static_cast<LONGLONG>(m_bias) * static_cast<LONGLONG>(ticksPerMinute));
+}
+
+}  // namespace ce
