@@ -1,0 +1,106 @@
+// The command table of cedevice: each command's words, arguments, options and handler, and
+// the usage text made from it.
+#include "Cedevice.h"
+
+#include <algorithm>
+#include <iomanip>
+
+#include "CommandSupport.h"
+#include "Commands.h"
+
+namespace cedevice {
+namespace {
+
+constexpr OptionSpec noOptions[] = {{"--help", false}};
+constexpr OptionSpec newOptions[] = {{"--profile", true}};
+constexpr OptionSpec putOptions[] = {{"--attr", true}};
+constexpr OptionSpec listOptions[] = {{"--recursive", false}};
+
+struct CommandSpec {
+    std::string_view words;  // "ls", or "reg get" for "reg IMAGE get ..."
+    std::string_view synopsis;
+    std::string_view summary;
+    size_t minArguments, maxArguments;  // positional, the image included
+    std::span<const OptionSpec> options;
+    CommandFunction run;
+};
+
+const CommandSpec commands[] = {
+    {"new", "new IMAGE [--profile NAME]", "make a device image (default profile: ppc2003)", 1, 1, newOptions, runNew},
+    {"info", "info IMAGE", "describe the device: OS, screen, memory, stores, cards", 1, 1, noOptions, runInfo},
+    {"ls", "ls IMAGE DEVPATH", "list a folder (or the files a pattern matches)", 2, 2, noOptions, runLs},
+    {"mkdir", "mkdir IMAGE DEVPATH", "make a folder and its missing parents", 2, 2, noOptions, runMkdir},
+    {"put", "put IMAGE HOSTFILE DEVPATH [--attr HEX]", "copy a host file into the device", 3, 3, putOptions, runPut},
+    {"get", "get IMAGE DEVPATH HOSTFILE", "copy a device file to the host", 3, 3, noOptions, runGet},
+    {"attrib", "attrib IMAGE DEVPATH [HEX]", "show or set a file's attributes", 2, 3, noOptions, runAttrib},
+    {"rm", "rm IMAGE DEVPATH", "remove a file or an empty folder", 2, 2, noOptions, runRm},
+    {"reg get", "reg IMAGE get KEY [NAME]", "show a value (\"\" or no NAME: the default value)", 2, 3, noOptions,
+     runRegGet},
+    {"reg set", "reg IMAGE set KEY NAME TYPE DATA", "set a value, making the key when missing", 5, 5, noOptions,
+     runRegSet},
+    {"reg del", "reg IMAGE del KEY [NAME]", "delete a value, or without NAME the key and its subkeys", 2, 3,
+     noOptions, runRegDel},
+    {"reg list", "reg IMAGE list KEY [--recursive]", "list a key's values and subkeys", 2, 2, listOptions,
+     runRegList},
+    {"reg deny", "reg IMAGE deny KEY", "make opening a key fail with access denied", 2, 2, noOptions, runRegDeny},
+};
+
+void printUsage(std::ostream& out)
+{
+    out << "usage: cedevice COMMAND IMAGE [ARGUMENTS]\n\n";
+    for (const auto& command : commands)
+        out << "  cedevice " << std::left << std::setw(42) << command.synopsis << command.summary << '\n';
+    out << "\nKEY: HKEY_LOCAL_MACHINE\\... (or HKLM, HKCU, HKCR, HKU, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT,\n"
+           "HKEY_USERS). TYPE: sz expand_sz multi_sz dword binary none, or a number. DATA: text for sz\n"
+           "and expand_sz, strings separated by | for multi_sz, decimal or 0x-hex for dword, hex bytes\n"
+           "(01,ff,3a or 01ff3a) for binary, none and numbered types. HEX attributes: e.g. 0x2041.\n";
+}
+
+// The command's words and its arguments ("reg IMAGE get KEY" names "reg get" with IMAGE KEY).
+std::pair<std::string, std::vector<std::string>> splitCommand(const std::vector<std::string>& args)
+{
+    if (args[0] != "reg" || args.size() < 3)
+        return {args[0], {args.begin() + 1, args.end()}};
+    std::vector<std::string> rest{args[1]};
+    rest.insert(rest.end(), args.begin() + 3, args.end());
+    return {"reg " + args[2], rest};
+}
+
+}  // namespace
+}  // namespace cedevice
+
+int runCedevice(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    using namespace cedevice;
+    if (args.empty()) {
+        printUsage(err);
+        return 1;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(out);
+        return 0;
+    }
+    const auto [words, rest] = splitCommand(args);
+    const auto command = std::find_if(std::begin(commands), std::end(commands),
+                                      [&](const CommandSpec& c) { return c.words == words; });
+    if (command == std::end(commands)) {
+        if (args[0] == "reg")
+            err << "usage: cedevice reg IMAGE get|set|del|list|deny KEY ...\n";
+        else
+            err << "cedevice: unknown command \"" << args[0] << "\" (cedevice --help lists the commands)\n";
+        return 1;
+    }
+    CommandLine line;
+    if (!parseCommandLine(rest, command->options, line) || line.has("--help")
+        || line.positional.size() < command->minArguments || line.positional.size() > command->maxArguments) {
+        err << "usage: cedevice " << command->synopsis << '\n';
+        return 1;
+    }
+    try {
+        command->run(line, out);
+        return 0;
+    } catch (const std::exception& e) {
+        err << "cedevice: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,32 @@
+// The cedevice commands. Each takes its parsed command line (the image is the first
+// positional argument), writes its output to out and throws CommandError when it fails.
+#pragma once
+
+#include <ostream>
+
+#include "CommandLine.h"
+
+namespace cedevice {
+
+using CommandFunction = void (*)(const CommandLine& line, std::ostream& out);
+
+// Images
+void runNew(const CommandLine& line, std::ostream& out);
+void runInfo(const CommandLine& line, std::ostream& out);
+
+// Files
+void runLs(const CommandLine& line, std::ostream& out);
+void runMkdir(const CommandLine& line, std::ostream& out);
+void runPut(const CommandLine& line, std::ostream& out);
+void runGet(const CommandLine& line, std::ostream& out);
+void runAttrib(const CommandLine& line, std::ostream& out);
+void runRm(const CommandLine& line, std::ostream& out);
+
+// Registry
+void runRegGet(const CommandLine& line, std::ostream& out);
+void runRegSet(const CommandLine& line, std::ostream& out);
+void runRegDel(const CommandLine& line, std::ostream& out);
+void runRegList(const CommandLine& line, std::ostream& out);
+void runRegDeny(const CommandLine& line, std::ostream& out);
+
+}  // namespace cedevice
