@@ -26,10 +26,10 @@ bool parseCommandLine(std::span<const std::string> args, std::span<const OptionS
         }
         const size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == specs.end())
+        auto option = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
+        if (option == specs.end())
             return false;
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (equals != std::string::npos)
                 return false;
             line.options[name];

@@ -59,18 +59,18 @@ bool isKnownConversion(char16_t c)
     return std::u16string_view(u"diuxXocCsSpeEfFgG").find(c) != std::u16string_view::npos;
 }
 
-bool isNarrowText(const ConversionSpec& spec)
+bool isNarrowText(const ConversionSpec& conv)
 {
-    const bool upper = spec.conversion == u'S' || spec.conversion == u'C';
-    if (spec.size == ArgumentSize::Short)
+    const bool upper = conv.conversion == u'S' || conv.conversion == u'C';
+    if (conv.size == ArgumentSize::Short)
         return true;
-    return upper && spec.size != ArgumentSize::Long;
+    return upper && conv.size != ArgumentSize::Long;
 }
 
-void pad(std::u16string& out, std::u16string_view body, const ConversionSpec& spec, char16_t fill)
+void pad(std::u16string& out, std::u16string_view body, const ConversionSpec& conv, char16_t fill)
 {
-    const std::size_t padding = static_cast<std::size_t>(spec.width) > body.size() ? spec.width - body.size() : 0;
-    if (spec.leftAlign) {
+    const std::size_t padding = static_cast<std::size_t>(conv.width) > body.size() ? conv.width - body.size() : 0;
+    if (conv.leftAlign) {
         out += body;
         out.append(padding, u' ');
     } else {
@@ -92,91 +92,91 @@ void appendDigits(std::u16string& out, uint64_t value, unsigned base, bool upper
         out += buffer[--n];
 }
 
-void formatInteger(std::u16string& out, const ConversionSpec& spec, uint64_t magnitude, bool negative)
+void formatInteger(std::u16string& out, const ConversionSpec& conv, uint64_t magnitude, bool negative)
 {
-    const char16_t c = spec.conversion;
+    const char16_t c = conv.conversion;
     const unsigned base = (c == u'x' || c == u'X' || c == u'p') ? 16 : c == u'o' ? 8 : 10;
     const bool isSigned = c == u'd' || c == u'i';
 
     std::u16string prefix;
     if (negative)
         prefix = u"-";
-    else if (isSigned && spec.plusSign)
+    else if (isSigned && conv.plusSign)
         prefix = u"+";
-    else if (isSigned && spec.spaceSign)
+    else if (isSigned && conv.spaceSign)
         prefix = u" ";
-    if (spec.alternate && magnitude != 0 && (c == u'x' || c == u'X'))
+    if (conv.alternate && magnitude != 0 && (c == u'x' || c == u'X'))
         prefix += c == u'x' ? u"0x" : u"0X";
 
     std::u16string digits;
     // Precision 0 prints nothing for the value 0.
-    if (!(spec.precision == 0 && magnitude == 0))
+    if (!(conv.precision == 0 && magnitude == 0))
         appendDigits(digits, magnitude, base, c != u'x');
-    if (spec.precision > 0 && digits.size() < static_cast<std::size_t>(spec.precision))
-        digits.insert(0, spec.precision - digits.size(), u'0');
-    if (spec.alternate && c == u'o' && (digits.empty() || digits[0] != u'0'))
+    if (conv.precision > 0 && digits.size() < static_cast<std::size_t>(conv.precision))
+        digits.insert(0, conv.precision - digits.size(), u'0');
+    if (conv.alternate && c == u'o' && (digits.empty() || digits[0] != u'0'))
         digits.insert(0, 1, u'0');
 
     // Zero padding goes between the sign or 0x and the digits; a precision turns it off.
-    if (spec.zeroPad && !spec.leftAlign && spec.precision < 0) {
+    if (conv.zeroPad && !conv.leftAlign && conv.precision < 0) {
         const std::size_t length = prefix.size() + digits.size();
-        if (static_cast<std::size_t>(spec.width) > length)
-            digits.insert(0, spec.width - length, u'0');
+        if (static_cast<std::size_t>(conv.width) > length)
+            digits.insert(0, conv.width - length, u'0');
     }
-    pad(out, prefix + digits, spec, u' ');
+    pad(out, prefix + digits, conv, u' ');
 }
 
-void formatSignedValue(std::u16string& out, const ConversionSpec& spec, ArgumentSource& args)
+void formatSignedValue(std::u16string& out, const ConversionSpec& conv, ArgumentSource& args)
 {
     int64_t value;
-    if (spec.size == ArgumentSize::Long64)
+    if (conv.size == ArgumentSize::Long64)
         value = args.int64();
-    else if (spec.size == ArgumentSize::Short)
+    else if (conv.size == ArgumentSize::Short)
         value = static_cast<int16_t>(args.int32());
     else
         value = args.int32();
     const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    formatInteger(out, spec, magnitude, value < 0);
+    formatInteger(out, conv, magnitude, value < 0);
 }
 
-void formatUnsignedValue(std::u16string& out, const ConversionSpec& spec, ArgumentSource& args)
+void formatUnsignedValue(std::u16string& out, const ConversionSpec& conv, ArgumentSource& args)
 {
     uint64_t value;
-    if (spec.size == ArgumentSize::Long64)
+    if (conv.size == ArgumentSize::Long64)
         value = static_cast<uint64_t>(args.int64());
-    else if (spec.size == ArgumentSize::Short)
+    else if (conv.size == ArgumentSize::Short)
         value = static_cast<uint16_t>(args.int32());
     else
         value = static_cast<uint32_t>(args.int32());
-    formatInteger(out, spec, value, false);
+    formatInteger(out, conv, value, false);
 }
 
-void formatPointer(std::u16string& out, ConversionSpec spec, ArgumentSource& args)
+void formatPointer(std::u16string& out, ConversionSpec conv, ArgumentSource& args)
 {
     // Upper-case hex of the full pointer width, without a prefix.
-    if (spec.precision < 0)
-        spec.precision = static_cast<int>(2 * sizeof(void*));
-    spec.alternate = false;
-    formatInteger(out, spec, reinterpret_cast<uintptr_t>(args.pointer()), false);
+    if (conv.precision < 0)
+        conv.precision = static_cast<int>(2 * sizeof(void*));
+    conv.alternate = false;
+    formatInteger(out, conv, reinterpret_cast<uintptr_t>(args.pointer()), false);
 }
 
-void formatCharacter(std::u16string& out, const ConversionSpec& spec, ArgumentSource& args)
+void formatCharacter(std::u16string& out, const ConversionSpec& conv, ArgumentSource& args)
 {
     const int32_t value = args.int32();
-    const char16_t c = isNarrowText(spec) ? windows1252ToUtf16(static_cast<unsigned char>(value))
+    const char16_t c = isNarrowText(conv) ? windows1252ToUtf16(static_cast<unsigned char>(value))
                                           : static_cast<char16_t>(value);
-    pad(out, std::u16string_view(&c, 1), spec, spec.zeroPad ? u'0' : u' ');
+    pad(out, std::u16string_view(&c, 1), conv, conv.zeroPad ? u'0' : u' ');
 }
 
-void formatString(std::u16string& out, const ConversionSpec& spec, ArgumentSource& args)
+void formatString(std::u16string& out, const ConversionSpec& conv, ArgumentSource& args)
 {
     const void* text = args.pointer();
     // The precision caps the characters read, so an unterminated buffer is fine with one.
-    const std::size_t limit = spec.precision >= 0 ? static_cast<std::size_t>(spec.precision) : SIZE_MAX;
+    const std::size_t limit = conv.precision >= 0 ? static_cast<std::size_t>(conv.precision) : SIZE_MAX;
     std::u16string body;
     if (!text) {
         body = std::u16string(u"(null)").substr(0, limit);
-    } else if (isNarrowText(spec)) {
+    } else if (isNarrowText(conv)) {
         const auto* narrow = static_cast<const unsigned char*>(text);
         for (std::size_t i = 0; i < limit && narrow[i]; ++i)
             body += windows1252ToUtf16(narrow[i]);
@@ -187,28 +187,28 @@ void formatString(std::u16string& out, const ConversionSpec& spec, ArgumentSourc
             ++n;
         body.assign(wide, n);
     }
-    pad(out, body, spec, spec.zeroPad ? u'0' : u' ');
+    pad(out, body, conv, conv.zeroPad ? u'0' : u' ');
 }
 
-void formatReal(std::u16string& out, const ConversionSpec& spec, ArgumentSource& args)
+void formatReal(std::u16string& out, const ConversionSpec& conv, ArgumentSource& args)
 {
-    // The host's printf renders the number; the spec is rebuilt from plain ASCII pieces.
+    // The host's printf renders the number; the conv is rebuilt from plain ASCII pieces.
     std::string hostSpec = "%";
-    if (spec.leftAlign)
+    if (conv.leftAlign)
         hostSpec += '-';
-    if (spec.plusSign)
+    if (conv.plusSign)
         hostSpec += '+';
-    if (spec.spaceSign)
+    if (conv.spaceSign)
         hostSpec += ' ';
-    if (spec.alternate)
+    if (conv.alternate)
         hostSpec += '#';
-    if (spec.zeroPad)
+    if (conv.zeroPad)
         hostSpec += '0';
-    if (spec.width > 0)
-        hostSpec += std::to_string(spec.width);
-    if (spec.precision >= 0)
-        hostSpec += '.' + std::to_string(spec.precision);
-    hostSpec += static_cast<char>(spec.conversion);
+    if (conv.width > 0)
+        hostSpec += std::to_string(conv.width);
+    if (conv.precision >= 0)
+        hostSpec += '.' + std::to_string(conv.precision);
+    hostSpec += static_cast<char>(conv.conversion);
 
     const double value = args.real();
     const int length = std::snprintf(nullptr, 0, hostSpec.c_str(), value);
@@ -237,48 +237,48 @@ private:
 
 }  // namespace
 
-std::size_t parseConversion(std::u16string_view format, std::size_t pos, ConversionSpec& spec)
+std::size_t parseConversion(std::u16string_view format, std::size_t pos, ConversionSpec& conv)
 {
     for (; pos < format.size(); ++pos) {
         const char16_t c = format[pos];
         if (c == u'-')
-            spec.leftAlign = true;
+            conv.leftAlign = true;
         else if (c == u'+')
-            spec.plusSign = true;
+            conv.plusSign = true;
         else if (c == u' ')
-            spec.spaceSign = true;
+            conv.spaceSign = true;
         else if (c == u'#')
-            spec.alternate = true;
+            conv.alternate = true;
         else if (c == u'0')
-            spec.zeroPad = true;
+            conv.zeroPad = true;
         else
             break;
     }
     if (startsWith(format, pos, u"*")) {
-        spec.widthFromArgument = true;
+        conv.widthFromArgument = true;
         ++pos;
     } else {
-        spec.width = parseNumber(format, pos);
+        conv.width = parseNumber(format, pos);
     }
     if (startsWith(format, pos, u".")) {
         ++pos;
         if (startsWith(format, pos, u"*")) {
-            spec.precisionFromArgument = true;
+            conv.precisionFromArgument = true;
             ++pos;
         } else {
-            spec.precision = parseNumber(format, pos);
+            conv.precision = parseNumber(format, pos);
         }
     }
-    spec.size = parseSize(format, pos);
+    conv.size = parseSize(format, pos);
     if (pos >= format.size() || !isKnownConversion(format[pos]))
         return std::u16string_view::npos;
-    spec.conversion = format[pos];
+    conv.conversion = format[pos];
     return pos + 1;
 }
 
-ArgumentKind argumentKind(const ConversionSpec& spec)
+ArgumentKind argumentKind(const ConversionSpec& conv)
 {
-    switch (spec.conversion) {
+    switch (conv.conversion) {
     case u's':
     case u'S':
     case u'p':
@@ -294,41 +294,41 @@ ArgumentKind argumentKind(const ConversionSpec& spec)
     case u'C':
         return ArgumentKind::Int32;
     default:
-        return spec.size == ArgumentSize::Long64 ? ArgumentKind::Int64 : ArgumentKind::Int32;
+        return conv.size == ArgumentSize::Long64 ? ArgumentKind::Int64 : ArgumentKind::Int32;
     }
 }
 
-void formatConversion(std::u16string& out, ConversionSpec spec, ArgumentSource& args)
+void formatConversion(std::u16string& out, ConversionSpec conv, ArgumentSource& args)
 {
-    if (spec.widthFromArgument) {
+    if (conv.widthFromArgument) {
         // A negative width means left alignment.
         const int64_t width = args.int32();
-        spec.leftAlign = spec.leftAlign || width < 0;
-        spec.width = static_cast<int>(std::min<int64_t>(width < 0 ? -width : width, kMaxField));
+        conv.leftAlign = conv.leftAlign || width < 0;
+        conv.width = static_cast<int>(std::min<int64_t>(width < 0 ? -width : width, kMaxField));
     }
-    if (spec.precisionFromArgument) {
+    if (conv.precisionFromArgument) {
         const int32_t precision = args.int32();
-        spec.precision = precision < 0 ? -1 : std::min(precision, kMaxField);
+        conv.precision = precision < 0 ? -1 : std::min(precision, kMaxField);
     }
-    switch (spec.conversion) {
+    switch (conv.conversion) {
     case u'd':
     case u'i':
-        return formatSignedValue(out, spec, args);
+        return formatSignedValue(out, conv, args);
     case u'u':
     case u'x':
     case u'X':
     case u'o':
-        return formatUnsignedValue(out, spec, args);
+        return formatUnsignedValue(out, conv, args);
     case u'p':
-        return formatPointer(out, spec, args);
+        return formatPointer(out, conv, args);
     case u'c':
     case u'C':
-        return formatCharacter(out, spec, args);
+        return formatCharacter(out, conv, args);
     case u's':
     case u'S':
-        return formatString(out, spec, args);
+        return formatString(out, conv, args);
     default:
-        return formatReal(out, spec, args);
+        return formatReal(out, conv, args);
     }
 }
 
@@ -347,14 +347,14 @@ std::u16string formatPrintf(const char16_t* format, va_list args)
             pos += 2;
             continue;
         }
-        ConversionSpec spec;
-        const std::size_t end = parseConversion(text, pos + 1, spec);
+        ConversionSpec conv;
+        const std::size_t end = parseConversion(text, pos + 1, conv);
         if (end == std::u16string_view::npos) {
             // Not a conversion: the text is copied as it stands.
             out += text[pos++];
             continue;
         }
-        formatConversion(out, spec, source);
+        formatConversion(out, conv, source);
         pos = end;
     }
     return out;

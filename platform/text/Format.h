@@ -34,9 +34,9 @@ enum class ArgumentKind { Int32, Int64, Double, Pointer };
 
 // Parses the conversion that starts after a '%' at `pos`; returns the position after it, or
 // npos when the text there is not a conversion the formatter knows.
-std::size_t parseConversion(std::u16string_view format, std::size_t pos, ConversionSpec& spec);
+std::size_t parseConversion(std::u16string_view format, std::size_t pos, ConversionSpec& conv);
 
-ArgumentKind argumentKind(const ConversionSpec& spec);
+ArgumentKind argumentKind(const ConversionSpec& conv);
 
 // Supplies conversion arguments in order.
 class ArgumentSource {
@@ -49,7 +49,7 @@ public:
 };
 
 // Formats one parsed conversion, reading its '*' fields and its value from `args`.
-void formatConversion(std::u16string& out, ConversionSpec spec, ArgumentSource& args);
+void formatConversion(std::u16string& out, ConversionSpec conv, ArgumentSource& args);
 
 // Formats a whole printf format string.
 std::u16string formatPrintf(const char16_t* format, va_list args);

@@ -18,7 +18,7 @@ using ce::text::ConversionSpec;
 
 struct Insert {
     int number = 0;  // 1..99
-    ConversionSpec spec;
+    ConversionSpec conv;
     std::size_t end = 0;  // position after the insert in the definition
 };
 
@@ -33,22 +33,22 @@ InsertParse parseInsert(std::u16string_view text, std::size_t pos, Insert& inser
     insert.number = text[p++] - u'0';
     if (p < text.size() && text[p] >= u'0' && text[p] <= u'9')
         insert.number = insert.number * 10 + (text[p++] - u'0');
-    insert.spec.conversion = u's';
+    insert.conv.conversion = u's';
     insert.end = p;
     const std::size_t close = p < text.size() && text[p] == u'!' ? text.find(u'!', p + 1) : std::u16string_view::npos;
     if (close == std::u16string_view::npos)
         return InsertParse::Insert;
     const std::u16string_view format = text.substr(p + 1, close - p - 1);
-    insert.spec = ConversionSpec();
+    insert.conv = ConversionSpec();
     insert.end = close + 1;
-    const bool whole = ce::text::parseConversion(format, 0, insert.spec) == format.size();
+    const bool whole = ce::text::parseConversion(format, 0, insert.conv) == format.size();
     return whole ? InsertParse::Insert : InsertParse::BadFormat;
 }
 
 // '*' fields take the insert's own argument and the following ones; the value comes last.
-int starCount(const ConversionSpec& spec)
+int starCount(const ConversionSpec& conv)
 {
-    return int(spec.widthFromArgument) + int(spec.precisionFromArgument);
+    return int(conv.widthFromArgument) + int(conv.precisionFromArgument);
 }
 
 // What "%c" stands for: a few letters name control characters, any other character (%%,
@@ -143,12 +143,12 @@ bool collectKinds(std::u16string_view text, const ExpandOptions& options, std::v
     std::u16string ignored;
     return expand(text, options, ignored, [&](const Insert& insert) {
         const std::size_t first = insert.number - 1;
-        const std::size_t value = first + starCount(insert.spec);
+        const std::size_t value = first + starCount(insert.conv);
         if (kinds.size() <= value)
             kinds.resize(value + 1, ArgumentKind::Pointer);
         for (std::size_t i = first; i < value; ++i)
             kinds[i] = ArgumentKind::Int32;
-        kinds[value] = ce::text::argumentKind(insert.spec);
+        kinds[value] = ce::text::argumentKind(insert.conv);
     });
 }
 
@@ -266,7 +266,7 @@ DWORD FormatMessageW(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD /
     std::u16string message;
     expand(definition, options, message, [&](const Insert& insert) {
         SlotSource source(slots, insert.number - 1);
-        ce::text::formatConversion(message, insert.spec, source);
+        ce::text::formatConversion(message, insert.conv, source);
     });
     return store(message, dwFlags, lpBuffer, nSize);
 }
