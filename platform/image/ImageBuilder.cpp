@@ -19,13 +19,6 @@ std::string callFailed(std::string_view action, std::u16string_view subject, DWO
     return std::string(action) + " " + emulator::toUtf8(subject) + " (error " + std::to_string(code) + ")";
 }
 
-// A card's root folder name must stay one plain name under root/.
-bool validCardName(std::u16string_view name)
-{
-    return !name.empty() && name != u"." && name != u".." && name.find_first_of(u"\\/:*?\"<>|") == name.npos
-        && name.find(u'\0') == name.npos;
-}
-
 bool checkTarget(const fs::path& image, std::string& error)
 {
     std::error_code ec;
@@ -51,7 +44,7 @@ bool makeHostLayout(const fs::path& image, const emulator::Profile& profile, std
     for (const auto& card : profile.cards) {
         if (ec)
             break;
-        if (!validCardName(card.name)) {
+        if (!emulator::isValidCardName(card.name)) {
             error = "bad storage card name \"" + emulator::toUtf8(card.name) + "\"";
             return false;
         }

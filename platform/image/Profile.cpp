@@ -132,22 +132,12 @@ bool applyDeviceKey(Profile& profile, const std::string& key, const std::string&
     return false;
 }
 
-bool validCardName(const std::u16string& name)
-{
-    if (name.empty() || name.size() >= MAX_PATH || name == u"." || name == u"..")
-        return false;
-    for (char16_t c : name)
-        if (c < 0x20 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos)
-            return false;
-    return true;
-}
-
 bool applyCardKey(StorageCardProfile& card, const std::string& key, const std::string& value)
 {
     FatGeometry& g = card.geometry;
     if (key == "Name") {
         card.name = fromUtf8(value);
-        return validCardName(card.name);
+        return isValidCardName(card.name);
     }
     if (key == "Size")
         return parseNumber(value, card.sizeBytes) && card.sizeBytes > 0;
@@ -182,6 +172,16 @@ std::string hex(DWORD value)
 }
 
 }  // namespace
+
+bool isValidCardName(const std::u16string& name)
+{
+    if (name.empty() || name.size() >= MAX_PATH || name == u"." || name == u"..")
+        return false;
+    for (char16_t c : name)
+        if (c < 0x20 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos)
+            return false;
+    return true;
+}
 
 std::optional<Profile> builtinProfile(const std::string& name)
 {

@@ -54,6 +54,9 @@ struct Profile {
 CEAPI std::optional<Profile> builtinProfile(const std::string& name);
 CEAPI std::vector<std::string> builtinProfileNames();
 
+// A card's root folder must be one plain name under "\".
+CEAPI bool isValidCardName(const std::u16string& name);
+
 CEAPI bool loadProfile(const std::filesystem::path& iniFile, Profile& profile, std::string& error);
 CEAPI bool saveProfile(const std::filesystem::path& iniFile, const Profile& profile, std::string& error);
 
