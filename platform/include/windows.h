@@ -5,5 +5,6 @@
 #include "winerror.h"
 #include "winbase.h"
 #include "winreg.h"
+#include "kfuncs.h"
 #include "winnls.h"
 #include "cewchar.h"

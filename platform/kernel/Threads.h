@@ -1,0 +1,52 @@
+// Device threads: host threads the platform started for a device process. Each knows its
+// process; platform calls made on it act for that process.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "Waitable.h"
+
+namespace ce {
+
+struct Process;
+
+// Thrown at a platform call of a thread whose process or thread was terminated; the thread's
+// entry catches it, so our own code unwinds cleanly. Never caught elsewhere.
+struct ThreadTermination {
+    DWORD exitCode;
+};
+
+struct DeviceThread : Waitable {
+    DWORD id = 0;
+    Process* process = nullptr;   // owner; the process outlives its threads
+    ULONGLONG creationTime = 0;   // FILETIME ticks, device clock
+    ULONGLONG exitTime = 0;
+    int priority = 3;             // THREAD_PRIORITY_NORMAL
+    // Guarded by kernelLock():
+    bool ended = false;
+    bool terminateRequested = false;
+    DWORD exitCode = 0x103;       // STILL_ACTIVE
+    // Simulated threads have no host thread; they use CPU at this share of the clock's time.
+    bool simulated = false;
+    DWORD loadPercent = 0;
+
+    bool isSignaled() const override { return ended; }
+};
+
+// Starts a device thread of `process` running `body` on a new host thread. Its exit code is
+// what `body` returns, or the code of ExitThread/ExitProcess/TerminateProcess.
+std::shared_ptr<DeviceThread> startDeviceThread(Process& process, std::function<DWORD()> body);
+
+// The device thread the caller runs on, or null for a host thread the platform did not start.
+DeviceThread* currentDeviceThread();
+
+// Throws ThreadTermination when the calling device thread has been told to end. Every wait
+// and every call that goes through deviceOrFail() calls it.
+void checkTermination();
+
+// Kernel and user CPU time of a thread in 100-ns units.
+void threadTimes(const DeviceThread& thread, ULONGLONG& kernelTime, ULONGLONG& userTime);
+
+}  // namespace ce
