@@ -61,6 +61,14 @@ std::shared_ptr<Process> findProcess(DWORD id);  // takes kernelLock()
 // Gives a new process its id and adds it to the device (takes kernelLock()).
 void addProcess(const std::shared_ptr<Process>& process);
 
+// Starts ending a process with `exitCode` (ExitProcess, TerminateProcess, the end of WinMain):
+// every thread of it is told to end. Takes kernelLock().
+void endProcess(Process& process, DWORD exitCode);
+// Called by a device thread's entry after the thread has ended (without kernelLock()); the
+// process ends when its last thread has: its handles are closed, its modules unloaded, it leaves
+// the process list and waits on it are satisfied.
+void threadEnded(Process& process);
+
 // The process the calling thread acts for: its device thread's process, or the process a
 // PerformCallBack4 call switched to; null on host threads outside any process.
 Process* currentProcess();
