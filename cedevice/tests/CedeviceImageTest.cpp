@@ -67,7 +67,7 @@ TEST(CedeviceNew, Errors)
 {
     TempFolder folder;
     const std::string image = (folder.path() / "img").string();
-    EXPECT_EQ("cedevice: unknown profile \"palm\" (profiles: ppc2003, wm5, wm6-vga, square)\n",
+    EXPECT_EQ("cedevice: unknown profile \"palm\" (profiles: ppc2003, wm5, wm6-vga, square, wm6-phone)\n",
               fails({"new", image, "--profile", "palm"}));
     EXPECT_FALSE(std::filesystem::exists(image));
 

@@ -33,6 +33,7 @@ constexpr std::u16string_view romModules[] = {
     u"peghelp.exe",   u"fexplore.exe", u"tmail.exe",     u"iexplore.exe",  u"pword.exe",    u"wmplayer.exe",
     u"pimg.exe",      u"calendar.exe", u"telnetd.dll",   u"httpd.dll",     u"ftpd.dll",     u"serial.dll",
     u"battdrvr.dll",  u"datetoday.dll", u"caltoday.dll", u"tasktoday.dll",
+    u"poutlook.exe",  u"calc.exe",     u"clock.exe",     u"repllog.exe",   u"cprog.exe",    u"phone.exe",
 };
 constexpr std::string_view moduleBytes = "MZ (ROM module placeholder)\r\n";
 

@@ -53,13 +53,58 @@ Profile makeProfile(const char* name, DWORD major, DWORD minor, DWORD build, int
     return profile;
 }
 
+// The user programs of the built-in profiles, as [program.NAME] sections (keys: see the
+// simulated programs' reader). Pocket Outlook and the calculator run from boot.
+std::vector<IniSection> userPrograms()
+{
+    return {
+        {"program.poutlook",
+         {{"AtBoot", "1"}, {"Threads", "2"}, {"Modules", "coredll.dll,commctrl.dll,aygshell.dll"},
+          {"Heap", "default:196608:24576"}, {"Heap1", "pim:65536:8192"}, {"CodeSize", "163840"},
+          {"Window1", "MSPOutlook||0x10000000|0"}, {"Window2", "Calendar|Calendar|0x10000000|0x80000000|MSPOutlook"},
+          {"HibernateBytes", "65536"}}},
+        {"program.pword",
+         {{"Threads", "2"}, {"Modules", "coredll.dll,commctrl.dll,aygshell.dll,note_prj.dll"},
+          {"Heap", "default:163840:16384"}, {"CodeSize", "229376"}, {"Window", "PWordApp|Word|0x10000000|0"},
+          {"OnClose", "dialog"}, {"HibernateBytes", "32768"}}},
+        {"program.iexplore",
+         {{"Threads", "3"}, {"ThreadLoad", "1,0,0"}, {"Modules", "coredll.dll,commctrl.dll,aygshell.dll"},
+          {"Heap", "default:262144:32768"}, {"Heap1", "cache:131072:65536"}, {"CodeSize", "114688"},
+          {"Window", "IExplore|Internet Explorer|0x10000000|0"}, {"HibernateBytes", "131072"}}},
+        {"program.wmplayer",
+         {{"Threads", "3"}, {"ThreadLoad", "4,1,0"}, {"Modules", "coredll.dll,commctrl.dll,aygshell.dll"},
+          {"Heap", "default:327680:16384"}, {"CodeSize", "294912"},
+          {"Window", "WMP Skin Window|Windows Media|0x10000000|0"}, {"OnClose", "after:500"},
+          {"HibernateBytes", "65536"}}},
+        {"program.calc",
+         {{"AtBoot", "1"}, {"Heap", "default:32768:4096"}, {"CodeSize", "40960"},
+          {"Window", "AdvCalc||0x10000000|0"}}},
+        {"program.clock",
+         {{"Heap", "default:24576:4096"}, {"CodeSize", "32768"},
+          {"Window", "ClockWnd|Clock|0x10000000|0x80000000"}, {"OnClose", "ignore"}}},
+    };
+}
+
+Profile withPrograms(Profile profile, bool phone)
+{
+    profile.phone = phone;
+    profile.otherSections = userPrograms();
+    return profile;
+}
+
 std::vector<Profile> builtins()
 {
     return {
-        makeProfile("ppc2003", 4, 21, 1088, 240, 320, 96, 64 * MB, 32 * MB, card(512 * MB, 0x3A41C2D0, fat(32, 16))),
-        makeProfile("wm5", 5, 1, 1700, 240, 320, 96, 64 * MB, 64 * MB, card(1024 * MB, 0x5B02E417, fat(64, 16))),
-        makeProfile("wm6-vga", 5, 2, 1235, 480, 640, 192, 128 * MB, 128 * MB, card(2048 * MB, 0x7C9D0E21, fat(8, 32))),
-        makeProfile("square", 5, 1, 1700, 240, 240, 96, 64 * MB, 64 * MB, card(512 * MB, 0x1E6F4A93, fat(32, 16))),
+        withPrograms(makeProfile("ppc2003", 4, 21, 1088, 240, 320, 96, 64 * MB, 32 * MB,
+                                 card(512 * MB, 0x3A41C2D0, fat(32, 16))), false),
+        withPrograms(makeProfile("wm5", 5, 1, 1700, 240, 320, 96, 64 * MB, 64 * MB,
+                                 card(1024 * MB, 0x5B02E417, fat(64, 16))), false),
+        withPrograms(makeProfile("wm6-vga", 5, 2, 1235, 480, 640, 192, 128 * MB, 128 * MB,
+                                 card(2048 * MB, 0x7C9D0E21, fat(8, 32))), false),
+        withPrograms(makeProfile("square", 5, 1, 1700, 240, 240, 96, 64 * MB, 64 * MB,
+                                 card(512 * MB, 0x1E6F4A93, fat(32, 16))), false),
+        withPrograms(makeProfile("wm6-phone", 5, 2, 1235, 240, 320, 96, 64 * MB, 64 * MB,
+                                 card(1024 * MB, 0x2C58B3E6, fat(64, 16))), true),
     };
 }
 
@@ -125,6 +170,10 @@ bool applyDeviceKey(Profile& profile, const std::string& key, const std::string&
     if (key == "TimeZoneBias")
         return parseNumber(value, profile.timeZoneBias) && profile.timeZoneBias >= -24 * 60
             && profile.timeZoneBias <= 24 * 60;
+    if (key == "Phone") {
+        profile.phone = value == "1";
+        return value == "0" || value == "1";
+    }
     if (key == "TimeZoneName") {
         profile.timeZoneName = fromUtf8(value);
         return profile.timeZoneName.size() < 32;
@@ -284,7 +333,8 @@ bool saveProfile(const std::filesystem::path& iniFile, const Profile& profile, s
         << "PageSize=" << profile.pageSize << "\n"
         << "StoreSize=" << profile.storeBytes << "\n"
         << "TimeZoneBias=" << profile.timeZoneBias << "\n"
-        << "TimeZoneName=" << toUtf8(profile.timeZoneName) << "\n";
+        << "TimeZoneName=" << toUtf8(profile.timeZoneName) << "\n"
+        << "Phone=" << (profile.phone ? 1 : 0) << "\n";
     for (const auto& card : profile.cards) {
         const FatGeometry& g = card.geometry;
         out << "\n[Card]\n"

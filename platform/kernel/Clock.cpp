@@ -2,7 +2,6 @@
 #include "Clock.h"
 
 #include <chrono>
-#include <thread>
 
 namespace ce {
 namespace {
@@ -61,18 +60,13 @@ void Clock::setUtc(ULONGLONG utc)
 
 DWORD Clock::tickCount() const
 {
-    std::lock_guard guard(m_lock);
-    ULONGLONG elapsed = m_virtual ? m_virtualElapsedMs : hostMonotonicMs() - m_bootMonotonicMs;
-    return static_cast<DWORD>(elapsed);
+    return static_cast<DWORD>(elapsedMs());
 }
 
-void Clock::sleep(DWORD milliseconds)
+ULONGLONG Clock::elapsedMs() const
 {
-    if (m_virtual) {
-        advance(milliseconds);
-        return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    std::lock_guard guard(m_lock);
+    return m_virtual ? m_virtualElapsedMs : hostMonotonicMs() - m_bootMonotonicMs;
 }
 
 void Clock::advance(ULONGLONG milliseconds)

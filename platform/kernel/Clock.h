@@ -21,8 +21,9 @@ public:
     void setUtc(ULONGLONG utc);
     // Milliseconds since boot, wrapping at 2^32 as on the device.
     DWORD tickCount() const;
-    // Virtual time: moves the clock forward at once. Real time: blocks the calling thread.
-    void sleep(DWORD milliseconds);
+    // Milliseconds since boot without wrapping: what wait time-outs are measured against.
+    ULONGLONG elapsedMs() const;
+    // Virtual time: moves the clock forward (waits move it through advanceClock). Real time: nothing.
     void advance(ULONGLONG milliseconds);
 
     ULONGLONG localFromUtc(ULONGLONG utc) const;

@@ -6,6 +6,9 @@
 
 #include "Clock.h"
 #include "Handles.h"
+#include "Threads.h"
+#include "process/ProcessContext.h"
+#include "simulated/SimulatedPrograms.h"
 #include "store/files/FileSystem.h"
 #include "store/registry/Registry.h"
 #include "winbase.h"
@@ -29,6 +32,8 @@ Device* deviceOrFail()
     Device* device = Device::current();
     if (!device)
         SetLastError(ERROR_NOT_READY);
+    else
+        checkTermination();
     return device;
 }
 
@@ -47,7 +52,7 @@ bool Device::boot(const emulator::BootOptions& options, std::string& error)
     if (!m_fileSystem)
         return false;
     m_registry = Registry::open(m_image / "registry.db", error);
-    return m_registry != nullptr;
+    return m_registry != nullptr && startBootPrograms(*this, error);
 }
 
 void Device::shutdown()
@@ -90,9 +95,13 @@ bool bootDevice(const std::filesystem::path& image, const BootOptions& options, 
 void shutdownDevice()
 {
     std::lock_guard guard(ce::bootLock);
-    ce::Device* device = ce::booted.exchange(nullptr);
-    if (!device)
+    if (!ce::booted.load())
         return;
+    // Processes and threads end while the device still answers their last calls (and their
+    // images' finalisers may still use the file system).
+    ce::endAllProcesses();
+    ce::endDeviceThreads();
+    ce::Device* device = ce::booted.exchange(nullptr);
     device->shutdown();
     delete device;
 }
@@ -117,8 +126,7 @@ std::filesystem::path deviceImagePath()
 
 void advanceDeviceClock(ULONGLONG milliseconds)
 {
-    if (ce::Device* device = ce::Device::current())
-        device->clock().advance(milliseconds);
+    ce::advanceClock(milliseconds);
 }
 
 }  // namespace emulator

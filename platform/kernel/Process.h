@@ -38,12 +38,16 @@ struct Heap {
     std::vector<HeapBlock> blocks;
 };
 
+struct SimulatedDescription;
+
 struct Process : Waitable {
     DWORD id = 0;
     DWORD parentId = 0;
     std::u16string exePath;     // device path
     std::u16string commandLine;
     bool simulated = false;
+    std::shared_ptr<const SimulatedDescription> simulation;  // a simulated program's profile description
+    DWORD memorySlot = 0;  // 1-63 once the memory code placed it; its addresses start at 0x02000000 × slot
     // Guarded by kernelLock():
     std::vector<std::shared_ptr<DeviceThread>> threads;  // in creation order
     std::vector<std::shared_ptr<Module>> modules;        // the program first, in load order

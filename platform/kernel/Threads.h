@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "Waitable.h"
 
@@ -31,6 +32,12 @@ struct DeviceThread : Waitable {
     // Simulated threads have no host thread; they use CPU at this share of the clock's time.
     bool simulated = false;
     DWORD loadPercent = 0;
+    // Guarded by kernelLock():
+    DWORD terminateCode = 0;      // exit code TerminateThread asked for
+    DWORD suspendCount = 0;       // the thread stops at its next platform call while nonzero
+    std::thread::native_handle_type hostThread{};  // set while the host thread runs
+    ULONGLONG hostCpuTime = 0;    // the host thread's CPU time when it ended
+    std::vector<std::weak_ptr<KernelObject>> ownedMutexes;  // abandoned when the thread ends
 
     bool isSignaled() const override { return ended; }
 };
@@ -38,6 +45,13 @@ struct DeviceThread : Waitable {
 // Starts a device thread of `process` running `body` on a new host thread. Its exit code is
 // what `body` returns, or the code of ExitThread/ExitProcess/TerminateProcess.
 std::shared_ptr<DeviceThread> startDeviceThread(Process& process, std::function<DWORD()> body);
+// As startDeviceThread; `process` may be null for a thread a host thread outside any process
+// starts, and a suspended thread runs `body` only after ResumeThread.
+std::shared_ptr<DeviceThread> launchDeviceThread(Process* process, std::function<DWORD()> body, bool suspended);
+
+// Ends every device thread and waits for their host threads (device shutdown). A thread ends
+// at its next platform call; one that never makes one holds the shutdown.
+void endDeviceThreads();
 
 // The device thread the caller runs on, or null for a host thread the platform did not start.
 DeviceThread* currentDeviceThread();
@@ -46,7 +60,9 @@ DeviceThread* currentDeviceThread();
 // and every call that goes through deviceOrFail() calls it.
 void checkTermination();
 
-// Kernel and user CPU time of a thread in 100-ns units.
+// Kernel and user CPU time of a thread in 100-ns units (takes kernelLock()). A host thread's
+// CPU time counts as user time; a simulated thread uses loadPercent of the clock's time since
+// its creation, a tenth of it in the kernel.
 void threadTimes(const DeviceThread& thread, ULONGLONG& kernelTime, ULONGLONG& userTime);
 
 }  // namespace ce

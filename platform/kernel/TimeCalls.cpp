@@ -7,6 +7,7 @@
 
 #include "Clock.h"
 #include "Device.h"
+#include "Waitable.h"
 #include "winbase.h"
 #include "winerror.h"
 
@@ -235,8 +236,8 @@ DWORD GetTickCount()
 
 void Sleep(DWORD dwMilliseconds)
 {
-    if (ce::Device* device = ce::deviceOrFail())
-        device->clock().sleep(dwMilliseconds);
+    if (ce::deviceOrFail())
+        ce::sleepFor(dwMilliseconds);
 }
 
 DWORD GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZoneInformation)

@@ -59,6 +59,7 @@ constexpr SystemMessage kMessages[] = {
     {259, u"No more data is available.\r\n"},
     {267, u"The directory name is invalid.\r\n"},
     {288, u"Attempt to release mutex not owned by caller.\r\n"},
+    {298, u"Too many posts were made to a semaphore.\r\n"},
     {317, u"The system cannot find message text for message number 0x%1 in the message file for %2.\r\n"},
     {487, u"Attempt to access invalid address.\r\n"},
     {534, u"Arithmetic result exceeded 32 bits.\r\n"},

@@ -29,6 +29,7 @@ TEST(Profile, BuiltinProfilesHaveTheDocumentedDevices)
         {"wm5", 5, 1, 240, 320, 96, 64},
         {"wm6-vga", 5, 2, 480, 640, 192, 128},
         {"square", 5, 1, 240, 240, 96, 64},
+        {"wm6-phone", 5, 2, 240, 320, 96, 64},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -46,7 +47,9 @@ TEST(Profile, BuiltinProfilesHaveTheDocumentedDevices)
     EXPECT_EQ(emulator::builtinProfile("ppc2003")->cards[0].sizeBytes, 512ull << 20);
     EXPECT_EQ(emulator::builtinProfile("ppc2003")->storeBytes, 32ull << 20);
     EXPECT_FALSE(emulator::builtinProfile("nosuch"));
-    EXPECT_EQ(emulator::builtinProfileNames().size(), 4u);
+    EXPECT_EQ(emulator::builtinProfileNames().size(), 5u);
+    EXPECT_TRUE(emulator::builtinProfile("wm6-phone")->phone);
+    EXPECT_FALSE(emulator::builtinProfile("ppc2003")->phone);
 }
 
 TEST(Profile, SaveAndLoadRoundTripKeepsEverything)
@@ -82,8 +85,11 @@ TEST(Profile, SaveAndLoadRoundTripKeepsEverything)
     EXPECT_EQ(loaded.cards[1].serial, 0xDEADBEEFu);
     EXPECT_EQ(loaded.cards[1].geometry.fatBits, 12u);
     EXPECT_EQ(loaded.cards[0].geometry.sectorsPerCluster, profile.cards[0].geometry.sectorsPerCluster);
-    ASSERT_EQ(loaded.otherSections.size(), 1u);
-    EXPECT_EQ(loaded.otherSections[0].entries, profile.otherSections[0].entries);
+    ASSERT_EQ(loaded.otherSections.size(), profile.otherSections.size());
+    for (size_t i = 0; i < loaded.otherSections.size(); ++i) {
+        EXPECT_EQ(loaded.otherSections[i].name, profile.otherSections[i].name);
+        EXPECT_EQ(loaded.otherSections[i].entries, profile.otherSections[i].entries);
+    }
 }
 
 TEST(Profile, BadFilesAreRefusedWithTheLine)

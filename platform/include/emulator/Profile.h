@@ -46,11 +46,12 @@ struct Profile {
     ULONGLONG storeBytes = 32ull << 20;
     LONG timeZoneBias = 0;  // minutes; UTC = local time + bias
     std::u16string timeZoneName = u"GMT Standard Time";
+    bool phone = false;  // a phone edition: runs the phone processes at boot
     std::vector<StorageCardProfile> cards;
     std::vector<IniSection> otherSections;
 };
 
-// Built-in profiles by name: "ppc2003" (the default), "wm5", "wm6-vga", "square".
+// Built-in profiles by name: "ppc2003" (the default), "wm5", "wm6-vga", "square", "wm6-phone".
 CEAPI std::optional<Profile> builtinProfile(const std::string& name);
 CEAPI std::vector<std::string> builtinProfileNames();
 
