@@ -38,6 +38,7 @@ bench: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)
 	build/release/bench/filewalk_bench
 	build/release/bench/registry_bench
+	build/release/bench/process_bench
 
 demo: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS) --target cedevice
