@@ -15,6 +15,8 @@ constexpr OptionSpec noOptions[] = {{"--help", false}};
 constexpr OptionSpec newOptions[] = {{"--profile", true}};
 constexpr OptionSpec putOptions[] = {{"--attr", true}};
 constexpr OptionSpec listOptions[] = {{"--recursive", false}};
+constexpr OptionSpec runOptions[] = {{"--virtual-time", false}};
+constexpr size_t anyNumber = SIZE_MAX;
 
 struct CommandSpec {
     std::string_view words;  // "ls", or "reg get" for "reg IMAGE get ..."
@@ -43,17 +45,25 @@ const CommandSpec commands[] = {
     {"reg list", "reg IMAGE list KEY [--recursive]", "list a key's values and subkeys", 2, 2, listOptions,
      runRegList},
     {"reg deny", "reg IMAGE deny KEY", "make opening a key fail with access denied", 2, 2, noOptions, runRegDeny},
+    {"boot", "boot IMAGE", "start the device (it stays on): its boot programs run", 1, 1, noOptions, runBoot},
+    {"run", "run IMAGE [--virtual-time] DEVPATH [ARGS...]", "run a program to its end (or start a simulated one)", 2,
+     anyNumber, runOptions, runRun},
+    {"ps", "ps IMAGE", "list the device's processes: id, threads, heap KB, program", 1, 1, noOptions, runPs},
+    {"reset", "reset IMAGE", "soft reset: forget the programs started since boot", 1, 1, noOptions, runReset},
 };
 
 void printUsage(std::ostream& out)
 {
     out << "usage: cedevice COMMAND IMAGE [ARGUMENTS]\n\n";
     for (const auto& command : commands)
-        out << "  cedevice " << std::left << std::setw(42) << command.synopsis << command.summary << '\n';
+        out << "  cedevice " << std::left << std::setw(46) << command.synopsis << command.summary << '\n';
     out << "\nKEY: HKEY_LOCAL_MACHINE\\... (or HKLM, HKCU, HKCR, HKU, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT,\n"
            "HKEY_USERS). TYPE: sz expand_sz multi_sz dword binary none, or a number. DATA: text for sz\n"
            "and expand_sz, strings separated by | for multi_sz, decimal or 0x-hex for dword, hex bytes\n"
-           "(01,ff,3a or 01ff3a) for binary, none and numbered types. HEX attributes: e.g. 0x2041.\n";
+           "(01,ff,3a or 01ff3a) for binary, none and numbered types. HEX attributes: e.g. 0x2041.\n"
+           "\nA booted device stays on: simulated programs started by run (they never end by themselves;\n"
+           "run prints their process id) start again at each later command, until reset. An image\n"
+           "that is off boots fresh, with only its boot programs. ARGS after \"--\" may start with \"--\".\n";
 }
 
 // The command's words and its arguments ("reg IMAGE get KEY" names "reg get" with IMAGE KEY).

@@ -23,7 +23,12 @@ std::string systemMessage(DWORD code)
 
 void failCall(std::string_view subject, DWORD code)
 {
-    throw CommandError(std::string(subject) + ": " + systemMessage(code));
+    // A message with an insert names the subject itself ("%1 is not a valid Win32 application.").
+    std::string message = systemMessage(code);
+    const size_t insert = message.find("%1");
+    if (insert != std::string::npos)
+        throw CommandError(message.replace(insert, 2, subject));
+    throw CommandError(std::string(subject) + ": " + message);
 }
 
 std::u16string deviceText(const std::string& argument)
@@ -52,15 +57,20 @@ std::string hostText(std::u16string_view text)
     return emulator::toUtf8(text);
 }
 
-DeviceSession::DeviceSession(const std::string& image)
+void checkImage(const std::string& image)
 {
     std::error_code ec;
     if (!std::filesystem::exists(image, ec))
         throw CommandError(image + ": no such device image");
     if (!std::filesystem::exists(std::filesystem::path(image) / "device.ini", ec))
         throw CommandError(image + ": not a device image (no device.ini)");
+}
+
+DeviceSession::DeviceSession(const std::string& image, const emulator::BootOptions& options)
+{
+    checkImage(image);
     std::string error;
-    if (!emulator::bootDevice(image, {}, error))
+    if (!emulator::bootDevice(image, options, error))
         throw CommandError(image + ": " + error);
 }
 

@@ -29,4 +29,10 @@ void runRegDel(const CommandLine& line, std::ostream& out);
 void runRegList(const CommandLine& line, std::ostream& out);
 void runRegDeny(const CommandLine& line, std::ostream& out);
 
+// Processes
+void runBoot(const CommandLine& line, std::ostream& out);
+void runRun(const CommandLine& line, std::ostream& out);
+void runPs(const CommandLine& line, std::ostream& out);
+void runReset(const CommandLine& line, std::ostream& out);
+
 }  // namespace cedevice

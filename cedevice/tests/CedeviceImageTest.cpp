@@ -17,7 +17,8 @@ TEST(CedeviceUsage, HelpListsEveryCommand)
          {"new IMAGE [--profile NAME]", "info IMAGE", "ls IMAGE DEVPATH", "mkdir IMAGE DEVPATH",
           "put IMAGE HOSTFILE DEVPATH [--attr HEX]", "get IMAGE DEVPATH HOSTFILE", "attrib IMAGE DEVPATH [HEX]",
           "rm IMAGE DEVPATH", "reg IMAGE get KEY [NAME]", "reg IMAGE set KEY NAME TYPE DATA",
-          "reg IMAGE del KEY [NAME]", "reg IMAGE list KEY [--recursive]", "reg IMAGE deny KEY"})
+          "reg IMAGE del KEY [NAME]", "reg IMAGE list KEY [--recursive]", "reg IMAGE deny KEY", "boot IMAGE",
+          "run IMAGE [--virtual-time] DEVPATH [ARGS...]", "ps IMAGE", "reset IMAGE"})
         EXPECT_NE(std::string::npos, help.out.find(std::string("cedevice ") + synopsis)) << synopsis;
 
     const Result bare = cedevice({});
@@ -43,6 +44,11 @@ TEST(CedeviceUsage, WrongArgumentsPrintTheCommandsUsageLine)
         {{"reg", "img", "list", "HKLM", "--deep"}, "usage: cedevice reg IMAGE list KEY [--recursive]\n"},
         {{"reg", "img", "frob", "HKLM"}, "usage: cedevice reg IMAGE get|set|del|list|deny KEY ...\n"},
         {{"reg", "img"}, "usage: cedevice reg IMAGE get|set|del|list|deny KEY ...\n"},
+        {{"run", "img"}, "usage: cedevice run IMAGE [--virtual-time] DEVPATH [ARGS...]\n"},
+        {{"run", "img", "\\a.exe", "--fast"}, "usage: cedevice run IMAGE [--virtual-time] DEVPATH [ARGS...]\n"},
+        {{"ps", "img", "extra"}, "usage: cedevice ps IMAGE\n"},
+        {{"boot"}, "usage: cedevice boot IMAGE\n"},
+        {{"reset", "img", "now"}, "usage: cedevice reset IMAGE\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.usage, fails(c.args)) << ::testing::PrintToString(c.args);

@@ -1,0 +1,124 @@
+// cedevice boot, run, ps and reset: the device's processes, kept "on" between commands by the
+// running record (see RunningRecord.h). An image that is off boots fresh for ps and run.
+#include <cstdio>
+#include <string_view>
+
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "ProcessList.h"
+#include "RunningRecord.h"
+
+namespace cedevice {
+namespace {
+
+// The ELF signature of a program image; anything else CreateProcessW ran is a simulated program.
+bool isProgramImage(const std::u16string& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    char signature[4] = {};
+    DWORD read = 0;
+    const bool ok = ReadFile(file, signature, sizeof signature, &read, nullptr) && read == sizeof signature;
+    CloseHandle(file);
+    return ok && std::string_view(signature, 4) == "\177ELF";
+}
+
+std::u16string joinedCommandLine(const std::vector<std::string>& args)
+{
+    std::u16string commandLine;
+    for (size_t i = 2; i < args.size(); ++i) {
+        if (i > 2)
+            commandLine += u' ';
+        commandLine += deviceText(args[i]);
+    }
+    if (commandLine.find_first_of(u"\t\r\n") != std::u16string::npos)
+        throw CommandError("the program's arguments may not hold tabs or line breaks");
+    return commandLine;
+}
+
+DeviceProcess processWithId(DWORD id)
+{
+    for (const auto& process : deviceProcessList())
+        if (process.id == id)
+            return process;
+    return {id, 0, 0, {}};
+}
+
+std::string hex8(DWORD value)
+{
+    char text[16];
+    snprintf(text, sizeof text, "%08X", value);
+    return text;
+}
+
+}  // namespace
+
+void runBoot(const CommandLine& line, std::ostream& out)
+{
+    const std::string& image = line.positional[0];
+    DeviceSession session(image);
+    restoreRunningPrograms(image);
+    writeRunningRecord(image, readRunningRecord(image));
+    out << "Device " << image << " is on: " << deviceProcessList().size() << " processes\n";
+}
+
+void runRun(const CommandLine& line, std::ostream& out)
+{
+    const std::string& image = line.positional[0];
+    const std::u16string path = devicePath(line.positional[1]);
+    std::u16string commandLine = joinedCommandLine(line.positional);
+    emulator::BootOptions options;
+    options.virtualTime = line.has("--virtual-time");
+    DeviceSession session(image, options);
+    restoreRunningPrograms(image);
+
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                        &started))
+        failCall(hostText(path), GetLastError());
+    CloseHandle(started.hThread);
+    // A program image may have ended already (no longer listed); a simulated program never does.
+    const DeviceProcess process = processWithId(started.dwProcessId);
+    if (!process.exePath.empty() && !isProgramImage(process.exePath)) {
+        // A simulated program runs until the device is reset: record it and leave it running.
+        CloseHandle(started.hProcess);
+        auto programs = readRunningRecord(image);
+        programs.push_back({process.exePath, commandLine});
+        writeRunningRecord(image, programs);
+        out << "Started " << hostText(process.exePath) << ": process " << hex8(started.dwProcessId) << '\n';
+        return;
+    }
+    DWORD exitCode = 0;
+    const bool ended = WaitForSingleObject(started.hProcess, INFINITE) == WAIT_OBJECT_0
+                       && GetExitCodeProcess(started.hProcess, &exitCode);
+    const DWORD error = GetLastError();
+    CloseHandle(started.hProcess);
+    if (!ended)
+        failCall(hostText(path), error);
+    out << "exit code " << exitCode << '\n';
+}
+
+void runPs(const CommandLine& line, std::ostream& out)
+{
+    const std::string& image = line.positional[0];
+    DeviceSession session(image);
+    restoreRunningPrograms(image);
+    out << "PID       THREADS  MEMORY KB  PROGRAM\n";
+    for (const auto& process : deviceProcessList()) {
+        char columns[64];
+        snprintf(columns, sizeof columns, "%s  %7u  %9llu  ", hex8(process.id).c_str(), process.threads,
+                 static_cast<unsigned long long>((process.heapBytes + 1023) / 1024));
+        out << columns << hostText(process.exePath) << '\n';
+    }
+}
+
+void runReset(const CommandLine& line, std::ostream& out)
+{
+    const std::string& image = line.positional[0];
+    checkImage(image);
+    forgetRunningRecord(image);
+    out << "Device " << image << " was reset: its next boot runs only the boot programs\n";
+}
+
+}  // namespace cedevice
