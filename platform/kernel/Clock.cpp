@@ -3,15 +3,14 @@
 
 #include <chrono>
 
+#include "FileTimeTicks.h"
+
 namespace ce {
 namespace {
 
-constexpr ULONGLONG ticksPerMs = 10'000;
-constexpr ULONGLONG ticksPerMinute = 60ull * 1000 * ticksPerMs;
-// FILETIME ticks between 1601-01-01 and 1970-01-01.
-constexpr ULONGLONG unixEpochTicks = 116'444'736'000'000'000ull;
+constexpr ULONGLONG ticksPerMinute = 60 * ticksPerSecond;
 // 2026-01-01 12:00:00 UTC: where a virtual clock starts unless told otherwise.
-constexpr ULONGLONG defaultVirtualStart = unixEpochTicks + 1'767'268'800ull * 10'000'000ull;
+const ULONGLONG defaultVirtualStart = ticksFromHost({1'767'268'800, 0});
 
 }  // namespace
 
@@ -25,9 +24,9 @@ Clock::Clock(bool virtualTime, ULONGLONG virtualStartUtc, LONG biasMinutes)
 
 ULONGLONG Clock::hostUtcNow() const
 {
-    using namespace std::chrono;
-    auto sinceEpoch = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
-    return unixEpochTicks + static_cast<ULONGLONG>(sinceEpoch / 100);
+    struct timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return ticksFromHost(now);
 }
 
 ULONGLONG Clock::hostMonotonicMs() const

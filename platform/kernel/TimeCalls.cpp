@@ -7,14 +7,15 @@
 
 #include "Clock.h"
 #include "Device.h"
+#include "FileTimeTicks.h"
 #include "Waitable.h"
 #include "winbase.h"
 #include "winerror.h"
 
 namespace {
 
-constexpr ULONGLONG ticksPerMs = 10'000;
-constexpr ULONGLONG ticksPerSecond = 1000 * ticksPerMs;
+using ce::ticksPerMs;
+using ce::ticksPerSecond;
 constexpr ULONGLONG ticksPerDay = 86'400 * ticksPerSecond;
 // FILETIME values at or above this are negative to the device and convert to nothing.
 constexpr ULONGLONG firstInvalidFileTime = 0x8000'0000'0000'0000ull;
@@ -100,16 +101,6 @@ SYSTEMTIME systemTimeFromTicks(ULONGLONG ticks)
     return st;
 }
 
-ULONGLONG ticksOf(const FILETIME& ft)
-{
-    return (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-}
-
-FILETIME fileTimeOf(ULONGLONG ticks)
-{
-    return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
 BOOL failWith(DWORD error)
 {
     SetLastError(error);
@@ -138,9 +129,9 @@ BOOL convertByBias(const FILETIME* in, LPFILETIME out, bool toLocal)
     if (!device)
         return FALSE;
     ULONGLONG shifted = 0;
-    if (!shiftByBias(ticksOf(*in), device->clock().biasMinutes(), toLocal, shifted))
+    if (!shiftByBias(ce::ticksFromFileTime(*in), device->clock().biasMinutes(), toLocal, shifted))
         return failWith(ERROR_INVALID_PARAMETER);
-    *out = fileTimeOf(shifted);
+    *out = ce::fileTimeFromTicks(shifted);
     return TRUE;
 }
 
@@ -199,15 +190,15 @@ BOOL SystemTimeToFileTime(const SYSTEMTIME* lpSystemTime, LPFILETIME lpFileTime)
     ULONGLONG ticks = 0;
     if (!lpSystemTime || !lpFileTime || !ticksFromSystemTime(*lpSystemTime, ticks))
         return failWith(ERROR_INVALID_PARAMETER);
-    *lpFileTime = fileTimeOf(ticks);
+    *lpFileTime = ce::fileTimeFromTicks(ticks);
     return TRUE;
 }
 
 BOOL FileTimeToSystemTime(const FILETIME* lpFileTime, LPSYSTEMTIME lpSystemTime)
 {
-    if (!lpFileTime || !lpSystemTime || ticksOf(*lpFileTime) >= firstInvalidFileTime)
+    if (!lpFileTime || !lpSystemTime || ce::ticksFromFileTime(*lpFileTime) >= firstInvalidFileTime)
         return failWith(ERROR_INVALID_PARAMETER);
-    *lpSystemTime = systemTimeFromTicks(ticksOf(*lpFileTime));
+    *lpSystemTime = systemTimeFromTicks(ce::ticksFromFileTime(*lpFileTime));
     return TRUE;
 }
 
@@ -223,8 +214,8 @@ BOOL LocalFileTimeToFileTime(const FILETIME* lpLocalFileTime, LPFILETIME lpFileT
 
 LONG CompareFileTime(const FILETIME* lpFileTime1, const FILETIME* lpFileTime2)
 {
-    const ULONGLONG a = ticksOf(*lpFileTime1);
-    const ULONGLONG b = ticksOf(*lpFileTime2);
+    const ULONGLONG a = ce::ticksFromFileTime(*lpFileTime1);
+    const ULONGLONG b = ce::ticksFromFileTime(*lpFileTime2);
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 

@@ -171,4 +171,14 @@ char16_t toLowerDevice(char16_t c)
     return kLower[c];
 }
 
+bool sameNameDevice(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && toUpperDevice(a[i]) != toUpperDevice(b[i]))
+            return false;
+    return true;
+}
+
 }  // namespace ce

@@ -63,12 +63,6 @@ void releaseModule(const Module& module)
         unloadPrivateCopy(module.hostHandle);
 }
 
-bool sameName(std::u16string_view a, std::u16string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-        [](char16_t x, char16_t y) { return toUpperDevice(x) == toUpperDevice(y); });
-}
-
 std::u16string_view lastName(std::u16string_view path)
 {
     size_t slash = path.rfind(u'\\');
@@ -236,7 +230,7 @@ std::shared_ptr<Module> findModuleByName(Process& process, LPCWSTR name)
     std::u16string wanted = withLibraryExtension(name);
     bool byPath = wanted.find(u'\\') != std::u16string::npos;
     auto it = std::find_if(
-        modules.begin(), modules.end(), [&](const auto& m) { return sameName(byPath ? m->path : m->name, wanted); });
+        modules.begin(), modules.end(), [&](const auto& m) { return sameNameDevice(byPath ? m->path : m->name, wanted); });
     return it == modules.end() ? nullptr : *it;
 }
 

@@ -62,16 +62,6 @@ std::vector<std::string_view> split(std::string_view text, char separator)
     }
 }
 
-bool sameName(std::u16string_view a, std::u16string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (toUpperDevice(a[i]) != toUpperDevice(b[i]))
-            return false;
-    return true;
-}
-
 // Keys named BASE or BASE followed by digits (Heap, Heap1, Window2 …).
 bool isRepeatedKey(const std::string& key, std::string_view base)
 {
@@ -254,7 +244,7 @@ bool applySection(const emulator::IniSection& section, std::vector<SimulatedDesc
 {
     std::string name = section.name.substr(sectionPrefix.size());
     auto known = std::find_if(programs.begin(), programs.end(), [&](const SimulatedDescription& program) {
-        return sameName(emulator::fromUtf8(program.name), emulator::fromUtf8(name));
+        return sameNameDevice(emulator::fromUtf8(program.name), emulator::fromUtf8(name));
     });
     SimulatedDescription program = known == programs.end() ? defaultDescription(name) : *known;
     SectionReader reader{program, std::max<size_t>(program.threadLoads.size(), 1), std::nullopt};
@@ -268,7 +258,7 @@ bool applySection(const emulator::IniSection& section, std::vector<SimulatedDesc
         return false;
     }
     for (auto other = programs.begin(); other != programs.end(); ++other)
-        if (other != known && sameName(other->exePath, program.exePath)) {
+        if (other != known && sameNameDevice(other->exePath, program.exePath)) {
             error = "[" + section.name + "] Path: another program has the same executable";
             return false;
         }
@@ -285,7 +275,7 @@ const SimulatedDescription* findProgram(const std::vector<SimulatedDescription>&
                                         std::u16string_view exePath)
 {
     for (const auto& program : programs)
-        if (sameName(program.exePath, exePath))
+        if (sameNameDevice(program.exePath, exePath))
             return &program;
     return nullptr;
 }

@@ -4,9 +4,9 @@
 #include "Waits.h"
 #include "kernel/Clock.h"
 #include "kernel/Device.h"
+#include "kernel/FileTimeTicks.h"
 #include "kernel/Process.h"
 #include "kfuncs.h"
-#include "store/files/FileTimes.h"
 #include "winerror.h"
 
 namespace {

@@ -6,13 +6,9 @@
 
 #include <sys/stat.h>
 
-#include "windef.h"
+#include "kernel/FileTimeTicks.h"
 
 namespace ce {
-
-ULONGLONG ticksFromHost(const struct timespec& time);
-FILETIME fileTimeFromTicks(ULONGLONG ticks);
-ULONGLONG ticksFromFileTime(const FILETIME& time);
 
 // The last-write time of an open host file or folder.
 bool setWriteTime(int fd, ULONGLONG ticks);

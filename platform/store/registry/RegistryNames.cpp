@@ -21,12 +21,7 @@ size_t RegistryNameHash::operator()(std::u16string_view name) const
 
 bool RegistryNameEqual::operator()(std::u16string_view a, std::u16string_view b) const
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && toUpperDevice(a[i]) != toUpperDevice(b[i]))
-            return false;
-    return true;
+    return sameNameDevice(a, b);
 }
 
 LONG checkKeyPath(std::u16string_view path)
