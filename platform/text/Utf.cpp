@@ -3,6 +3,7 @@
 // forms reject the whole text instead.
 #include <cstdint>
 
+#include "Utf.h"
 #include "emulator/Text.h"
 
 namespace {
@@ -125,6 +126,29 @@ bool convert(In text, Out& out, bool strict, Decode decode, Append append)
 }
 
 }  // namespace
+
+namespace ce {
+
+bool decodeUtf8Strict(std::string_view utf8, char16_t* out, std::size_t capacity, std::size_t& length)
+{
+    length = 0;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const Decoded d = decodeUtf8(utf8, pos);
+        const std::size_t units = d.codePoint < 0x10000 ? 1 : 2;
+        if (d.codePoint == kInvalid || length + units > capacity)
+            return false;
+        if (units == 1) {
+            out[length++] = static_cast<char16_t>(d.codePoint);
+        } else {
+            out[length++] = static_cast<char16_t>(0xD800 + ((d.codePoint - 0x10000) >> 10));
+            out[length++] = static_cast<char16_t>(0xDC00 + ((d.codePoint - 0x10000) & 0x3FF));
+        }
+        pos += d.length;
+    }
+    return true;
+}
+
+}  // namespace ce
 
 namespace emulator {
 

@@ -12,6 +12,7 @@
 #include "HostNames.h"
 #include "NamePattern.h"
 #include "PathResolution.h"
+#include "text/Utf.h"
 #include "winerror.h"
 
 namespace ce {
@@ -64,7 +65,7 @@ DWORD FindSearch::findOne(const DevicePath& path, WIN32_FIND_DATAW& data)
         return error;
     char16_t name[MAX_PATH];
     size_t length = 0;
-    if (!entry.exists || !isListed(entry.st, m_foldersOnly) || !decodeHostName(entry.name, name, MAX_PATH - 1, length))
+    if (!entry.exists || !isListed(entry.st, m_foldersOnly) || !decodeUtf8Strict(entry.name, name, MAX_PATH - 1, length))
         return ERROR_NO_MORE_FILES;
     std::u16string_view shown(name, length);
     describe(shown, entry.st, bitsOf(shown, entry.isFolder()), data);
@@ -87,7 +88,7 @@ bool FindSearch::advance(WIN32_FIND_DATAW& data)
         if (e->d_type == DT_LNK || (m_foldersOnly && e->d_type != DT_DIR && e->d_type != DT_UNKNOWN))
             continue;
         size_t length = 0;
-        if (!decodeHostName(e->d_name, name, MAX_PATH - 1, length))
+        if (!decodeUtf8Strict(e->d_name, name, MAX_PATH - 1, length))
             continue;
         std::u16string_view shown(name, length);
         if (!m_everyName && !matchesPattern(m_pattern, shown))

@@ -9,6 +9,7 @@
 #include "FolderListing.h"
 #include "HostNames.h"
 #include "text/CaseTable.h"
+#include "text/Utf.h"
 #include "winerror.h"
 
 namespace ce {
@@ -44,7 +45,7 @@ bool findIgnoringCase(int folder, std::u16string_view name, std::string& hostNam
     bool found = false;
     while (dirent* e = listing.next()) {
         size_t length = 0;
-        if (!decodeHostName(e->d_name, decoded, MAX_PATH, length) || !equalsIgnoringCase(decoded, length, upperWanted))
+        if (!decodeUtf8Strict(e->d_name, decoded, MAX_PATH, length) || !equalsIgnoringCase(decoded, length, upperWanted))
             continue;
         if (!found || e->d_type != DT_LNK) {
             hostName = e->d_name;

@@ -8,6 +8,7 @@
 #include "HostNames.h"
 #include "PathResolution.h"
 #include "text/CaseTable.h"
+#include "text/Utf.h"
 
 namespace ce {
 namespace {
@@ -121,7 +122,7 @@ ULONGLONG StoreSpace::measureTree(int folder, const Volume& volume, bool skipCar
         }
         size_t length = 0;
         if (!S_ISDIR(st.st_mode) || depth >= deepestFolder
-            || (skipCards && decodeHostName(e->d_name, name, MAX_PATH, length) && isCardFolderName({name, length})))
+            || (skipCards && decodeUtf8Strict(e->d_name, name, MAX_PATH, length) && isCardFolderName({name, length})))
             continue;
         if (UniqueFd sub = openChildFolder(listing.fd(), e->d_name); sub.valid())
             used += measureTree(sub.get(), volume, false, depth + 1);
