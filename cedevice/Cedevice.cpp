@@ -49,8 +49,39 @@ const CommandSpec commands[] = {
     {"run", "run IMAGE [--virtual-time] DEVPATH [ARGS...]", "run a program to its end (or start a simulated one)", 2,
      anyNumber, runOptions, runRun},
     {"ps", "ps IMAGE", "list the device's processes: id, threads, heap KB, program", 1, 1, noOptions, runPs},
-    {"reset", "reset IMAGE", "soft reset: forget the programs started since boot", 1, 1, noOptions, runReset},
+    {"reset", "reset IMAGE", "soft reset: processes end, the device boots, StartUp entries start", 1, 1, noOptions,
+     runReset},
+    {"notify list", "notify IMAGE list", "list the notifications: handle, type, event, start, program, arguments", 1,
+     1, noOptions, runNotifyList},
+    {"notify add-time", "notify IMAGE add-time \"YYYY-MM-DD HH:MM:SS\" APP [ARGS]",
+     "run a program at a local time", 3, 4, noOptions, runNotifyAddTime},
+    {"notify add-event", "notify IMAGE add-event CODE APP [ARGS]", "run a program at a system event", 3, 4,
+     noOptions, runNotifyAddEvent},
+    {"notify clear", "notify IMAGE clear HANDLE", "remove a notification", 2, 2, noOptions, runNotifyClear},
+    {"event", "event IMAGE CODE", "raise a system event (fires what is registered for it)", 2, 2, noOptions,
+     runEvent},
+    {"time get", "time IMAGE get", "show the device's local time", 1, 1, noOptions, runTimeGet},
+    {"time set", "time IMAGE set \"YYYY-MM-DD HH:MM:SS\"", "set the local time (a time-change event)", 2, 2,
+     noOptions, runTimeSet},
+    {"time advance", "time IMAGE advance SECONDS", "let time pass (fires what falls due, in order)", 2, 2,
+     noOptions, runTimeAdvance},
+    {"card insert", "card IMAGE insert NAME", "insert a storage card of the profile", 2, 2, noOptions,
+     runCardInsert},
+    {"card remove", "card IMAGE remove NAME", "remove a storage card (its folder leaves the device)", 2, 2,
+     noOptions, runCardRemove},
+    {"db list", "db IMAGE list", "list the database volumes, databases, record counts and sizes", 1, 1, noOptions,
+     runDbList},
+    {"db dump", "db IMAGE dump VOLUME DBNAME", "print a database's records with their typed properties", 3, 3,
+     noOptions, runDbDump},
 };
+
+// Commands written "GROUP IMAGE VERB ...".
+constexpr std::string_view groupCommands[] = {"reg", "notify", "time", "card", "db"};
+
+bool isGroup(const std::string& word)
+{
+    return std::find(std::begin(groupCommands), std::end(groupCommands), word) != std::end(groupCommands);
+}
 
 void printUsage(std::ostream& out)
 {
@@ -66,14 +97,25 @@ void printUsage(std::ostream& out)
            "that is off boots fresh, with only its boot programs. ARGS after \"--\" may start with \"--\".\n";
 }
 
+// "get|set|del|list|deny" for "reg".
+std::string verbsOf(const std::string& group)
+{
+    std::string verbs;
+    for (const auto& command : commands) {
+        if (command.words.size() > group.size() && command.words.starts_with(group + " "))
+            verbs += (verbs.empty() ? "" : "|") + std::string(command.words.substr(group.size() + 1));
+    }
+    return verbs;
+}
+
 // The command's words and its arguments ("reg IMAGE get KEY" names "reg get" with IMAGE KEY).
 std::pair<std::string, std::vector<std::string>> splitCommand(const std::vector<std::string>& args)
 {
-    if (args[0] != "reg" || args.size() < 3)
+    if (!isGroup(args[0]) || args.size() < 3)
         return {args[0], {args.begin() + 1, args.end()}};
     std::vector<std::string> rest{args[1]};
     rest.insert(rest.end(), args.begin() + 3, args.end());
-    return {"reg " + args[2], rest};
+    return {args[0] + " " + args[2], rest};
 }
 
 }  // namespace
@@ -94,8 +136,8 @@ int runCedevice(const std::vector<std::string>& args, std::ostream& out, std::os
     const auto command = std::find_if(std::begin(commands), std::end(commands),
                                       [&](const CommandSpec& c) { return c.words == words; });
     if (command == std::end(commands)) {
-        if (args[0] == "reg")
-            err << "usage: cedevice reg IMAGE get|set|del|list|deny KEY ...\n";
+        if (isGroup(args[0]))
+            err << "usage: cedevice " << args[0] << " IMAGE " << verbsOf(args[0]) << " ...\n";
         else
             err << "cedevice: unknown command \"" << args[0] << "\" (cedevice --help lists the commands)\n";
         return 1;

@@ -35,4 +35,22 @@ void runRun(const CommandLine& line, std::ostream& out);
 void runPs(const CommandLine& line, std::ostream& out);
 void runReset(const CommandLine& line, std::ostream& out);
 
+// Notifications, events and the clock
+void runNotifyList(const CommandLine& line, std::ostream& out);
+void runNotifyAddTime(const CommandLine& line, std::ostream& out);
+void runNotifyAddEvent(const CommandLine& line, std::ostream& out);
+void runNotifyClear(const CommandLine& line, std::ostream& out);
+void runEvent(const CommandLine& line, std::ostream& out);
+void runTimeGet(const CommandLine& line, std::ostream& out);
+void runTimeSet(const CommandLine& line, std::ostream& out);
+void runTimeAdvance(const CommandLine& line, std::ostream& out);
+
+// Storage cards
+void runCardInsert(const CommandLine& line, std::ostream& out);
+void runCardRemove(const CommandLine& line, std::ostream& out);
+
+// Property databases
+void runDbList(const CommandLine& line, std::ostream& out);
+void runDbDump(const CommandLine& line, std::ostream& out);
+
 }  // namespace cedevice

@@ -89,22 +89,40 @@ Profile withPrograms(Profile profile, bool phone)
 {
     profile.phone = phone;
     profile.otherSections = userPrograms();
+    if (profile.osMajor >= 5)
+        profile.volumes.push_back(u"\\mxip_system.vol");
+    return profile;
+}
+
+Profile withHardware(Profile profile, std::u16string oem, std::u16string chip, std::u16string vendor, WORD revision,
+                     DWORD clockSpeed)
+{
+    profile.oemInfo = std::move(oem);
+    profile.processor.name = std::move(chip);
+    profile.processor.vendor = std::move(vendor);
+    profile.processor.revision = revision;
+    profile.processor.clockSpeed = clockSpeed;
     return profile;
 }
 
 std::vector<Profile> builtins()
 {
     return {
-        withPrograms(makeProfile("ppc2003", 4, 21, 1088, 240, 320, 96, 64 * MB, 32 * MB,
-                                 card(512 * MB, 0x3A41C2D0, fat(32, 16))), false),
-        withPrograms(makeProfile("wm5", 5, 1, 1700, 240, 320, 96, 64 * MB, 64 * MB,
-                                 card(1024 * MB, 0x5B02E417, fat(64, 16))), false),
-        withPrograms(makeProfile("wm6-vga", 5, 2, 1235, 480, 640, 192, 128 * MB, 128 * MB,
-                                 card(2048 * MB, 0x7C9D0E21, fat(8, 32))), false),
-        withPrograms(makeProfile("square", 5, 1, 1700, 240, 240, 96, 64 * MB, 64 * MB,
-                                 card(512 * MB, 0x1E6F4A93, fat(32, 16))), false),
-        withPrograms(makeProfile("wm6-phone", 5, 2, 1235, 240, 320, 96, 64 * MB, 64 * MB,
-                                 card(1024 * MB, 0x2C58B3E6, fat(64, 16))), true),
+        withHardware(withPrograms(makeProfile("ppc2003", 4, 21, 1088, 240, 320, 96, 64 * MB, 32 * MB,
+                                              card(512 * MB, 0x3A41C2D0, fat(32, 16))), false),
+                     u"Generic Pocket PC 2003", u"PXA255", u"Intel Corporation", 6, 400),
+        withHardware(withPrograms(makeProfile("wm5", 5, 1, 1700, 240, 320, 96, 64 * MB, 64 * MB,
+                                              card(1024 * MB, 0x5B02E417, fat(64, 16))), false),
+                     u"Generic Windows Mobile 5", u"OMAP850", u"Texas Instruments", 2, 200),
+        withHardware(withPrograms(makeProfile("wm6-vga", 5, 2, 1235, 480, 640, 192, 128 * MB, 128 * MB,
+                                              card(2048 * MB, 0x7C9D0E21, fat(8, 32))), false),
+                     u"Generic Windows Mobile 6 VGA", u"PXA270", u"Intel Corporation", 7, 624),
+        withHardware(withPrograms(makeProfile("square", 5, 1, 1700, 240, 240, 96, 64 * MB, 64 * MB,
+                                              card(512 * MB, 0x1E6F4A93, fat(32, 16))), false),
+                     u"Generic Square Pocket PC", u"S3C2440", u"Samsung", 1, 400),
+        withHardware(withPrograms(makeProfile("wm6-phone", 5, 2, 1235, 240, 320, 96, 64 * MB, 64 * MB,
+                                              card(1024 * MB, 0x2C58B3E6, fat(64, 16))), true),
+                     u"Generic Windows Mobile 6 Phone", u"MSM7200", u"Qualcomm", 1, 400),
     };
 }
 
@@ -139,6 +157,36 @@ bool parseVersion(const std::string& text, Profile& profile)
             return false;
     return parseNumber(part[0], profile.osMajor) && parseNumber(part[1], profile.osMinor)
         && parseNumber(part[2], profile.osBuild);
+}
+
+// A text value that must fit a fixed device buffer of `capacity` characters with its terminator.
+bool setText(std::u16string& field, const std::string& value, size_t capacity)
+{
+    field = fromUtf8(value);
+    return field.size() < capacity;
+}
+
+// "\pim.vol,\cemail.vol": device paths of database volume files, each rooted at "\".
+bool parseVolumes(const std::string& value, std::vector<std::u16string>& volumes)
+{
+    volumes.clear();
+    std::istringstream in(value);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        std::u16string path = fromUtf8(trim(item));
+        if (path.size() < 2 || path[0] != u'\\' || path.size() >= MAX_PATH)
+            return false;
+        volumes.push_back(std::move(path));
+    }
+    return true;
+}
+
+std::string joined(const std::vector<std::u16string>& items)
+{
+    std::string text;
+    for (const auto& item : items)
+        text += (text.empty() ? "" : ",") + toUtf8(item);
+    return text;
 }
 
 bool isPowerOfTwo(ULONGLONG value)
@@ -178,6 +226,33 @@ bool applyDeviceKey(Profile& profile, const std::string& key, const std::string&
         profile.timeZoneName = fromUtf8(value);
         return profile.timeZoneName.size() < 32;
     }
+    if (key == "PlatformType")
+        return setText(profile.platformType, value, 64);
+    if (key == "OEMInfo")
+        return setText(profile.oemInfo, value, 128);
+    if (key == "Volumes")
+        return parseVolumes(value, profile.volumes);
+    return false;
+}
+
+bool applyProcessorKey(ProcessorProfile& processor, const std::string& key, const std::string& value)
+{
+    if (key == "Core")
+        return setText(processor.core, value, 40);
+    if (key == "CoreRevision")
+        return parseNumber(value, processor.coreRevision);
+    if (key == "Name")
+        return setText(processor.name, value, 40);
+    if (key == "Revision")
+        return parseNumber(value, processor.revision);
+    if (key == "CatalogNumber")
+        return setText(processor.catalogNumber, value, 100);
+    if (key == "Vendor")
+        return setText(processor.vendor, value, 100);
+    if (key == "InstructionSet")
+        return parseNumber(value, processor.instructionSet);
+    if (key == "ClockSpeed")
+        return parseNumber(value, processor.clockSpeed);
     return false;
 }
 
@@ -210,6 +285,10 @@ bool applyCardKey(StorageCardProfile& card, const std::string& key, const std::s
         return parseNumber(value, g.rootEntries);
     if (key == "FatBits")
         return parseNumber(value, g.fatBits) && (g.fatBits == 12 || g.fatBits == 16 || g.fatBits == 32);
+    if (key == "Inserted") {
+        card.inserted = value == "1";
+        return value == "0" || value == "1";
+    }
     return false;
 }
 
@@ -257,7 +336,7 @@ bool loadProfile(const std::filesystem::path& iniFile, Profile& profile, std::st
     }
     Profile loaded;
     loaded.cards.clear();
-    enum class Section { None, Device, Card, Other } section = Section::None;
+    enum class Section { None, Device, Card, Processor, Other } section = Section::None;
     bool sawDevice = false;
     std::string line;
     int lineNumber = 0;
@@ -282,6 +361,8 @@ bool loadProfile(const std::filesystem::path& iniFile, Profile& profile, std::st
             } else if (name == "Card") {
                 loaded.cards.emplace_back();
                 section = Section::Card;
+            } else if (name == "Processor") {
+                section = Section::Processor;
             } else {
                 loaded.otherSections.push_back({name, {}});
                 section = Section::Other;
@@ -302,6 +383,9 @@ bool loadProfile(const std::filesystem::path& iniFile, Profile& profile, std::st
             break;
         case Section::Card:
             ok = applyCardKey(loaded.cards.back(), key, value);
+            break;
+        case Section::Processor:
+            ok = applyProcessorKey(loaded.processor, key, value);
             break;
         case Section::Other:
             loaded.otherSections.back().entries.emplace_back(key, value);
@@ -334,7 +418,20 @@ bool saveProfile(const std::filesystem::path& iniFile, const Profile& profile, s
         << "StoreSize=" << profile.storeBytes << "\n"
         << "TimeZoneBias=" << profile.timeZoneBias << "\n"
         << "TimeZoneName=" << toUtf8(profile.timeZoneName) << "\n"
-        << "Phone=" << (profile.phone ? 1 : 0) << "\n";
+        << "Phone=" << (profile.phone ? 1 : 0) << "\n"
+        << "PlatformType=" << toUtf8(profile.platformType) << "\n"
+        << "OEMInfo=" << toUtf8(profile.oemInfo) << "\n"
+        << "Volumes=" << joined(profile.volumes) << "\n";
+    const ProcessorProfile& cpu = profile.processor;
+    out << "\n[Processor]\n"
+        << "Core=" << toUtf8(cpu.core) << "\n"
+        << "CoreRevision=" << cpu.coreRevision << "\n"
+        << "Name=" << toUtf8(cpu.name) << "\n"
+        << "Revision=" << cpu.revision << "\n"
+        << "CatalogNumber=" << toUtf8(cpu.catalogNumber) << "\n"
+        << "Vendor=" << toUtf8(cpu.vendor) << "\n"
+        << "InstructionSet=" << cpu.instructionSet << "\n"
+        << "ClockSpeed=" << cpu.clockSpeed << "\n";
     for (const auto& card : profile.cards) {
         const FatGeometry& g = card.geometry;
         out << "\n[Card]\n"
@@ -347,7 +444,8 @@ bool saveProfile(const std::filesystem::path& iniFile, const Profile& profile, s
             << "ReservedSectors=" << g.reservedSectors << "\n"
             << "FatCount=" << g.fatCount << "\n"
             << "RootEntries=" << g.rootEntries << "\n"
-            << "FatBits=" << g.fatBits << "\n";
+            << "FatBits=" << g.fatBits << "\n"
+            << "Inserted=" << (card.inserted ? 1 : 0) << "\n";
     }
     for (const auto& section : profile.otherSections) {
         out << "\n[" << section.name << "]\n";

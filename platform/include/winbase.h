@@ -144,6 +144,11 @@ WINBASEAPI BOOL MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName);
 WINBASEAPI DWORD GetFileAttributesW(LPCWSTR lpFileName);
 WINBASEAPI BOOL SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes);
 
+// Control codes sent to a device opened with CreateFileW ("\\Storage Card\\VOL:", "DSK1:").
+WINBASEAPI BOOL DeviceIoControl(HANDLE hDevice, DWORD dwIoControlCode, LPVOID lpInBuf, DWORD nInBufSize,
+                                LPVOID lpOutBuf, DWORD nOutBufSize, LPDWORD lpBytesReturned,
+                                LPOVERLAPPED lpOverlapped);
+
 // ---- Stores ---------------------------------------------------------------------------------
 
 struct STORE_INFORMATION {
@@ -187,3 +192,21 @@ WINBASEAPI LONG CompareFileTime(const FILETIME* lpFileTime1, const FILETIME* lpF
 WINBASEAPI DWORD GetTickCount();
 WINBASEAPI void Sleep(DWORD dwMilliseconds);
 WINBASEAPI DWORD GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZoneInformation);
+
+// ---- System version -------------------------------------------------------------------------
+
+#define VER_PLATFORM_WIN32_CE 3
+
+struct OSVERSIONINFOW {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    WCHAR szCSDVersion[128];
+};
+using LPOSVERSIONINFOW = OSVERSIONINFOW*;
+using OSVERSIONINFO = OSVERSIONINFOW;
+
+WINBASEAPI BOOL GetVersionExW(LPOSVERSIONINFOW lpVersionInformation);
+#define GetVersionEx GetVersionExW

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "Clock.h"
+#include "DeviceParts.h"
 #include "Handles.h"
 #include "Threads.h"
 #include "process/ProcessContext.h"
@@ -52,12 +53,15 @@ bool Device::boot(const emulator::BootOptions& options, std::string& error)
     if (!m_fileSystem)
         return false;
     m_registry = Registry::open(m_image / "registry.db", error);
-    return m_registry != nullptr && startBootPrograms(*this, error);
+    return m_registry != nullptr && startDeviceParts(*this, false, error) && startBootPrograms(*this, error)
+        && startDeviceParts(*this, true, error);
 }
 
 void Device::shutdown()
 {
+    stopDeviceParts(true);
     closeAllHandles();
+    stopDeviceParts(false);
     if (m_registry)
         m_registry->flush();
     m_registry.reset();
@@ -98,7 +102,8 @@ void shutdownDevice()
     if (!ce::booted.load())
         return;
     // Processes and threads end while the device still answers their last calls (and their
-    // images' finalisers may still use the file system).
+    // images' finalisers may still use the file system); the parts that start programs stop first.
+    ce::stopDeviceParts(true);
     ce::endAllProcesses();
     ce::endDeviceThreads();
     ce::Device* device = ce::booted.exchange(nullptr);
@@ -127,6 +132,7 @@ std::filesystem::path deviceImagePath()
 void advanceDeviceClock(ULONGLONG milliseconds)
 {
     ce::advanceClock(milliseconds);
+    ce::announceClockMoved(false);
 }
 
 }  // namespace emulator

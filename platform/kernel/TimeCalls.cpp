@@ -7,6 +7,7 @@
 
 #include "Clock.h"
 #include "Device.h"
+#include "DeviceParts.h"
 #include "FileTimeTicks.h"
 #include "Waitable.h"
 #include "winbase.h"
@@ -160,6 +161,8 @@ BOOL setClock(const SYSTEMTIME* lpSystemTime, bool local)
     if (local && !shiftByBias(ticks, clock.biasMinutes(), false, ticks))
         return failWith(ERROR_INVALID_PARAMETER);
     clock.setUtc(ticks);
+    // The device raises its time-change event (notifications registered for it fire).
+    ce::announceClockMoved(true);
     return TRUE;
 }
 

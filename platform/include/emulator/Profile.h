@@ -28,10 +28,23 @@ struct StorageCardProfile {
     DWORD serial = 0;
     std::string manufacturer;
     FatGeometry geometry;
+    bool inserted = true;  // a removed card's folder is kept outside the device until inserted again
 };
 
-// A section of device.ini that this version does not interpret (sections of later
-// subsystems); kept so that reading and rewriting a profile loses nothing.
+// What KernelIoControl's processor-information code reports.
+struct ProcessorProfile {
+    std::u16string core = u"ARM";
+    WORD coreRevision = 4;
+    std::u16string name = u"PXA255";
+    WORD revision = 6;
+    std::u16string catalogNumber;
+    std::u16string vendor = u"Intel Corporation";
+    DWORD instructionSet = 0;
+    DWORD clockSpeed = 400;  // MHz
+};
+
+// A section of device.ini read by the subsystem that owns it ([program.NAME], [service.NAME],
+// [kernel]); kept so that reading and rewriting a profile loses nothing.
 struct IniSection {
     std::string name;
     std::vector<std::pair<std::string, std::string>> entries;
@@ -47,6 +60,11 @@ struct Profile {
     LONG timeZoneBias = 0;  // minutes; UTC = local time + bias
     std::u16string timeZoneName = u"GMT Standard Time";
     bool phone = false;  // a phone edition: runs the phone processes at boot
+    std::u16string platformType = u"PocketPC";     // SystemParametersInfoW(SPI_GETPLATFORMTYPE)
+    std::u16string oemInfo = u"Generic Pocket PC";  // SystemParametersInfoW(SPI_GETOEMINFO)
+    ProcessorProfile processor;
+    // Property-database volumes mounted at boot: device paths of their files.
+    std::vector<std::u16string> volumes = {u"\\pim.vol", u"\\cemail.vol"};
     std::vector<StorageCardProfile> cards;
     std::vector<IniSection> otherSections;
 };

@@ -10,6 +10,7 @@
 #include "FileTimes.h"
 #include "OpenFile.h"
 #include "PathCall.h"
+#include "devices/storage/DeviceFiles.h"
 #include "kernel/Clock.h"
 #include "winerror.h"
 
@@ -82,6 +83,8 @@ HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     if (dwCreationDisposition < CREATE_NEW || dwCreationDisposition > TRUNCATE_EXISTING
         || (dwCreationDisposition == TRUNCATE_EXISTING && !request.writes()))
         return failWith(ERROR_INVALID_PARAMETER, INVALID_HANDLE_VALUE);
+    if (ce::isDeviceFileName(lpFileName))
+        return ce::openDeviceFile(lpFileName, dwDesiredAccess, dwShareMode, dwCreationDisposition);
     auto open = [&](ce::FileSystem& fs, const ce::DevicePath& path, const ce::HostEntry& entry) {
         ce::UniqueFd fd;
         DWORD error
