@@ -1,7 +1,6 @@
 // cedevice boot, run, ps and reset: the device's processes, kept "on" between commands by the
 // running record (see RunningRecord.h). An image that is off boots fresh for ps and run.
 #include <cstdio>
-#include <string_view>
 
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -10,19 +9,6 @@
 
 namespace cedevice {
 namespace {
-
-// The ELF signature of a program image; anything else CreateProcessW ran is a simulated program.
-bool isProgramImage(const std::u16string& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    char signature[4] = {};
-    DWORD read = 0;
-    const bool ok = ReadFile(file, signature, sizeof signature, &read, nullptr) && read == sizeof signature;
-    CloseHandle(file);
-    return ok && std::string_view(signature, 4) == "\177ELF";
-}
 
 std::u16string joinedCommandLine(const std::vector<std::string>& args)
 {

@@ -2,6 +2,8 @@
 // heap-list snapshot per process (tool help lists a process's heaps only for that process).
 #include "ProcessList.h"
 
+#include <string_view>
+
 #include "CommandSupport.h"
 #include "tlhelp32.h"
 
@@ -70,6 +72,19 @@ std::vector<DeviceProcess> deviceProcessList()
     for (auto& process : processes)
         process.heapBytes = heapBytesOf(process.id);
     return processes;
+}
+
+// The ELF signature marks a program image; anything else CreateProcessW runs is a simulated program.
+bool isProgramImage(const std::u16string& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    char signature[4] = {};
+    DWORD read = 0;
+    const bool ok = ReadFile(file, signature, sizeof signature, &read, nullptr) && read == sizeof signature;
+    CloseHandle(file);
+    return ok && std::string_view(signature, 4) == "\177ELF";
 }
 
 }  // namespace cedevice

@@ -18,4 +18,8 @@ struct DeviceProcess {
 // Every running process in creation order.
 std::vector<DeviceProcess> deviceProcessList();
 
+// Whether the device file is one of our program images (host code) rather than a simulated
+// program's executable.
+bool isProgramImage(const std::u16string& path);
+
 }  // namespace cedevice

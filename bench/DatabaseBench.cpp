@@ -1,0 +1,4 @@
+// (being written)
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();
