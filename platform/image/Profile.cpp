@@ -1,7 +1,8 @@
 // device.ini: reading, writing and the built-in profiles.
 //
-// The file is a plain INI file: one [Device] section, one [Card] section per storage card in
-// platform order, and any other sections (kept as they are for the subsystems that own them).
+// The file is a plain INI file: one [Device] section, an optional [Processor] section, one [Card]
+// section per storage card in platform order, and any other sections (kept as they are for the
+// subsystems that own them).
 #include "emulator/Profile.h"
 
 #include <charconv>

@@ -64,7 +64,15 @@ TEST(Profile, SaveAndLoadRoundTripKeepsEverything)
     second.serial = 0xDEADBEEF;
     second.manufacturer = "Other";
     second.geometry.fatBits = 12;
+    second.inserted = false;
     profile.cards.push_back(second);
+    profile.oemInfo = u"Test OEM";
+    profile.platformType = u"SmartPhone";
+    profile.volumes = {u"\\a.vol", u"\\Storage Card\\b.vol"};
+    profile.processor.name = u"ARM920T";
+    profile.processor.catalogNumber = u"C-100";
+    profile.processor.revision = 9;
+    profile.processor.clockSpeed = 333;
     profile.otherSections.push_back({"Program", {{"Path", "\\Windows\\pword.exe"}, {"Memory", "1048576"}}});
 
     std::string error;
@@ -85,6 +93,16 @@ TEST(Profile, SaveAndLoadRoundTripKeepsEverything)
     EXPECT_EQ(loaded.cards[1].serial, 0xDEADBEEFu);
     EXPECT_EQ(loaded.cards[1].geometry.fatBits, 12u);
     EXPECT_EQ(loaded.cards[0].geometry.sectorsPerCluster, profile.cards[0].geometry.sectorsPerCluster);
+    EXPECT_TRUE(loaded.cards[0].inserted);
+    EXPECT_FALSE(loaded.cards[1].inserted);
+    EXPECT_EQ(loaded.oemInfo, u"Test OEM");
+    EXPECT_EQ(loaded.platformType, u"SmartPhone");
+    EXPECT_EQ(loaded.volumes, profile.volumes);
+    EXPECT_EQ(loaded.processor.name, u"ARM920T");
+    EXPECT_EQ(loaded.processor.catalogNumber, u"C-100");
+    EXPECT_EQ(loaded.processor.revision, 9);
+    EXPECT_EQ(loaded.processor.clockSpeed, 333u);
+    EXPECT_EQ(loaded.processor.vendor, profile.processor.vendor);
     ASSERT_EQ(loaded.otherSections.size(), profile.otherSections.size());
     for (size_t i = 0; i < loaded.otherSections.size(); ++i) {
         EXPECT_EQ(loaded.otherSections[i].name, profile.otherSections[i].name);
@@ -113,6 +131,12 @@ TEST(Profile, BadFilesAreRefusedWithTheLine)
         {"[Device]\n[Card]\nName=..\n", ":3:"},
         {"[Device]\n[Card]\nFatBits=15\n", ":3:"},
         {"[Device]\n[Card]\nName=A\n[Card]\nName=A\n", "two cards named A"},
+        {"[Device]\n[Card]\nInserted=yes\n", ":3: bad or unknown value Inserted=yes"},
+        {"[Device]\nVolumes=pim.vol\n", ":2:"},
+        {"[Device]\nVolumes=\\pim.vol,,\\b.vol\n", ":2:"},
+        {"[Device]\n[Processor]\nRevision=70000\n", ":3:"},
+        {"[Device]\n[Processor]\nSpeed=1\n", ":3: bad or unknown value Speed=1"},
+        {"[Device]\n[Processor]\nName=0123456789012345678901234567890123456789\n", ":3:"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -142,6 +166,12 @@ TEST(Profile, CommentsBlankLinesAndSpacesAreAllowed)
     ASSERT_TRUE(emulator::loadProfile(file, profile, error)) << error;
     EXPECT_EQ(profile.screenWidth, 480);
     EXPECT_TRUE(profile.cards.empty());
+    // Keys left out keep their defaults; an empty Volumes= mounts none.
+    EXPECT_EQ(profile.platformType, u"PocketPC");
+    EXPECT_EQ(profile.volumes.size(), 2u);
+    file = writeIni(folder, "[Device]\nVolumes=\n");
+    ASSERT_TRUE(emulator::loadProfile(file, profile, error)) << error;
+    EXPECT_TRUE(profile.volumes.empty());
 }
 
 }  // namespace
