@@ -39,6 +39,8 @@ bench: deps build/release/build.ninja
 	build/release/bench/filewalk_bench
 	build/release/bench/registry_bench
 	build/release/bench/process_bench
+	build/release/bench/notification_bench
+	build/release/bench/database_bench
 
 demo: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS) --target cedevice
