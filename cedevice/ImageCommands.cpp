@@ -44,14 +44,17 @@ std::string geometryText(const emulator::FatGeometry& g)
 void describeCard(std::ostream& out, const emulator::StorageCardProfile& card)
 {
     const std::u16string root = u"\\" + card.name;
-    ULARGE_INTEGER available{}, total{}, free{};
-    if (!GetDiskFreeSpaceExW(root.c_str(), &available, &total, &free))
-        failCall(hostText(root), GetLastError());
     char serial[16];
     snprintf(serial, sizeof serial, "0x%08X", card.serial);
     field(out, "Storage card", hostText(card.name));
+    field(out, "Inserted", card.inserted ? "yes" : "no", 2);
     field(out, "Size", bytesText(card.sizeBytes), 2);
-    field(out, "Free", bytesText(free.QuadPart), 2);
+    if (card.inserted) {  // a removed card has no free space to tell
+        ULARGE_INTEGER available{}, total{}, free{};
+        if (!GetDiskFreeSpaceExW(root.c_str(), &available, &total, &free))
+            failCall(hostText(root), GetLastError());
+        field(out, "Free", bytesText(free.QuadPart), 2);
+    }
     field(out, "Serial", serial, 2);
     field(out, "Manufacturer", card.manufacturer, 2);
     field(out, "Geometry", geometryText(card.geometry), 2);

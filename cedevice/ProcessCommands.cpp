@@ -1,11 +1,15 @@
 // cedevice boot, run, ps and reset: the device's processes, kept "on" between commands by the
 // running record (see RunningRecord.h). An image that is off boots fresh for ps and run.
+#include <algorithm>
 #include <cstdio>
 
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "ProcessList.h"
 #include "RunningRecord.h"
+#include "StartedPrograms.h"
+#include "emulator/Reset.h"
+#include "tlhelp32.h"
 
 namespace cedevice {
 namespace {
@@ -36,6 +40,26 @@ std::string hex8(DWORD value)
     char text[16];
     snprintf(text, sizeof text, "%08X", value);
     return text;
+}
+
+// The processes a soft reset's boot started: those no program started, less the StartUp entries
+// (what those start in turn has a parent, so it is settled with them).
+std::set<DWORD> bootProcessIds(const std::vector<emulator::StartUpLaunch>& launches)
+{
+    std::set<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPNOHEAPS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return ids;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        const bool launched = std::any_of(launches.begin(), launches.end(),
+                                          [&](const auto& launch) { return launch.processId == entry.th32ProcessID; });
+        if (entry.th32ParentProcessID == 0 && !launched)
+            ids.insert(entry.th32ProcessID);
+    }
+    CloseToolhelp32Snapshot(snapshot);
+    return ids;
 }
 
 }  // namespace
@@ -103,8 +127,21 @@ void runReset(const CommandLine& line, std::ostream& out)
 {
     const std::string& image = line.positional[0];
     checkImage(image);
+    // The programs that ran are ended by the reset, so a record that cannot be restored is
+    // forgotten rather than an error.
     forgetRunningRecord(image);
-    out << "Device " << image << " was reset: its next boot runs only the boot programs\n";
+    DeviceSession session(image);
+    const emulator::SoftResetResult reset = emulator::softResetDevice();
+    if (!reset.done)
+        throw CommandError("the device did not come up again: " + reset.error);
+    settleStartedPrograms(image, bootProcessIds(reset.startUp));
+    const auto started = std::count_if(reset.startUp.begin(), reset.startUp.end(),
+                                       [](const auto& launch) { return launch.error == 0; });
+    out << "Device " << image << " was reset: " << started << " of " << reset.startUp.size()
+        << " StartUp entries started\n";
+    for (const auto& launch : reset.startUp)
+        if (launch.error)
+            out << "  " << hostText(launch.entry) << ": " << systemMessage(launch.error) << '\n';
 }
 
 }  // namespace cedevice

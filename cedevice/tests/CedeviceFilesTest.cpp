@@ -47,13 +47,17 @@ const std::regex listingLine(R"([d-][r-][h-][s-][a-][t-][c-][i-][m-]  [ 0-9<>DIR
 TEST_F(FilesTest, LsListsSortedEntriesWithAttributesSizeAndTime)
 {
     const std::vector<std::string> root = lsNames("\\");
-    const std::vector<std::string> expected = {"Application Data\\", "My Documents\\", "Program Files\\",
-                                               "Storage Card\\",     "Temp\\",         "Windows\\"};
+    // A fresh root: its folders and the database volumes, sorted without regard to case.
+    const std::vector<std::string> expected = {"Application Data\\", "cemail.vol", "My Documents\\", "pim.vol",
+                                               "Program Files\\",    "Storage Card\\", "Temp\\", "Windows\\"};
     EXPECT_EQ(expected, root);
     for (const auto& line : lsLines("\\")) {
         EXPECT_TRUE(std::regex_match(line, listingLine)) << line;
-        EXPECT_EQ("d", line.substr(0, 1)) << line;
-        EXPECT_EQ("     <DIR>", line.substr(11, 10)) << line;
+        const bool folder = line.back() == '\\';
+        EXPECT_EQ(folder ? "d" : "-", line.substr(0, 1)) << line;
+        if (folder) {
+            EXPECT_EQ("     <DIR>", line.substr(11, 10)) << line;
+        }
     }
 
     succeeds({"put", image, hostFile("five.txt", "12345"), "\\Temp\\five.txt"});

@@ -1,5 +1,5 @@
 // cedevice boot, run, ps and reset: the boot programs, programs run to their end, and the
-// simulated programs a device that stays on keeps running between commands.
+// simulated programs a device that stays on keeps running between commands until a reset.
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -50,6 +50,15 @@ std::vector<std::string> bootProgramsAnd(std::vector<std::string> more)
 {
     more.insert(more.begin(), bootPrograms.begin(), bootPrograms.end());
     return more;
+}
+
+// Writes a shortcut file into the StartUp folder of `image`.
+void putStartUpShortcut(const testing_support::TempFolder& folder, const std::string& image, const std::string& name,
+                        const std::string& text)
+{
+    const std::string host = (folder.path() / "shortcut.lnk").string();
+    std::ofstream(host, std::ios::binary | std::ios::trunc) << text;
+    succeeds({"put", image, host, "\\Windows\\StartUp\\" + name});
 }
 
 TEST_F(ImageTest, BootTurnsTheDeviceOnAndPsListsTheBootProgramsInOrder)
@@ -109,10 +118,21 @@ TEST_F(NotesImageTest, ASimulatedProgramRunsUntilReset)
     succeeds({"run", image, "--virtual-time", "/Windows/notes.exe"});
     EXPECT_EQ(bootProgramsAnd({"\\Windows\\notes.exe", "\\Windows\\notes.exe"}), programsOf(psLines(image)));
 
-    EXPECT_EQ("Device " + image + " was reset: its next boot runs only the boot programs\n",
-              succeeds({"reset", image}));
+    EXPECT_EQ("Device " + image + " was reset: 0 of 0 StartUp entries started\n", succeeds({"reset", image}));
     EXPECT_EQ(bootPrograms, programsOf(psLines(image)));
     EXPECT_EQ("Device " + image + " is on: 6 processes\n", succeeds({"boot", image}));
+}
+
+TEST_F(NotesImageTest, ASimulatedProgramOfTheStartUpFolderRunsAfterEachReset)
+{
+    putStartUpShortcut(folder, image, "notes.lnk", "18#\\Windows\\notes.exe");
+    succeeds({"run", image, "--virtual-time", "\\Windows\\notes.exe"});
+    for (int reset = 0; reset < 2; ++reset) {
+        // The reset ends the one started by run and starts one from the StartUp folder.
+        EXPECT_EQ("Device " + image + " was reset: 1 of 1 StartUp entries started\n", succeeds({"reset", image}));
+        for (int command = 0; command < 2; ++command)  // it stays on, once, at each later command
+            EXPECT_EQ(bootProgramsAnd({"\\Windows\\notes.exe"}), programsOf(psLines(image)));
+    }
 }
 
 TEST_F(NotesImageTest, ProgramImagesRunBesideTheRunningPrograms)
@@ -191,6 +211,14 @@ TEST_F(RunTest, RunPassesTheArgumentsAndPrintsTheExitCode)
         EXPECT_EQ(c.commandLine, writtenCommandLine());
     }
     // A program image that ended leaves the device as it was: off.
+    EXPECT_EQ(bootPrograms, programsOf(psLines(image)));
+}
+
+TEST_F(RunTest, AResetRunsStartUpShortcutsWithTheirArgumentsToTheirEnd)
+{
+    putStartUpShortcut(folder, image, "echo.lnk", "34#\"\\Programs\\echo.exe\" 5 after reset");
+    EXPECT_EQ("Device " + image + " was reset: 1 of 1 StartUp entries started\n", succeeds({"reset", image}));
+    EXPECT_EQ("5 after reset", writtenCommandLine());
     EXPECT_EQ(bootPrograms, programsOf(psLines(image)));
 }
 

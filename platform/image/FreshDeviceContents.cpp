@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "devices/services/ServiceProfile.h"
+
 namespace ce {
 namespace {
 
@@ -74,15 +76,10 @@ FreshValue binary(HKEY root, std::u16string key, std::u16string name, std::vecto
     return {root, std::move(key), std::move(name), REG_BINARY, std::move(data)};
 }
 
-// A service or built-in driver: the DLL that services.exe or device.exe loads, and how.
+// A built-in driver: the DLL that device.exe loads, and how.
 struct LoadedDll {
     std::u16string_view name, dll, prefix;
     DWORD index, order;
-};
-constexpr LoadedDll services[] = {
-    {u"HTTPD", u"httpd.dll", u"HTP", 0, 8},
-    {u"Telnetd", u"telnetd.dll", u"TEL", 0, 9},
-    {u"FTPD", u"ftpd.dll", u"FTP", 0, 9},
 };
 constexpr LoadedDll drivers[] = {
     {u"Serial", u"serial.dll", u"COM", 1, 0},
@@ -119,23 +116,36 @@ std::u16string concat(std::u16string_view a, std::u16string_view b)
     return result;
 }
 
-void addLoadedDll(std::vector<FreshValue>& values, const std::u16string& key, const LoadedDll& entry)
+void addDrivers(std::vector<FreshValue>& values)
 {
-    values.push_back(sz(HKEY_LOCAL_MACHINE, key, u"Dll", entry.dll));
-    values.push_back(sz(HKEY_LOCAL_MACHINE, key, u"Prefix", entry.prefix));
-    values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Index", entry.index));
-    values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Order", entry.order));
+    for (const auto& driver : drivers) {
+        const std::u16string key = concat(u"Drivers\\BuiltIn\\", driver.name);
+        values.push_back(sz(HKEY_LOCAL_MACHINE, key, u"Dll", driver.dll));
+        values.push_back(sz(HKEY_LOCAL_MACHINE, key, u"Prefix", driver.prefix));
+        values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Index", driver.index));
+        values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Order", driver.order));
+    }
 }
 
-void addServicesAndDrivers(std::vector<FreshValue>& values)
+// The profile's services. Its sections were checked when the new image booted (the services'
+// device part refuses a bad one), so a reading error cannot happen here.
+void addServices(std::vector<FreshValue>& values, const emulator::Profile& profile)
 {
+    std::vector<ServiceDescription> services;
+    std::string error;
+    readServiceSections(profile, services, error);
     for (const auto& service : services) {
-        const std::u16string key = concat(u"Services\\", service.name);
-        addLoadedDll(values, key, service);
+        const std::u16string key = u"Services\\" + service.name;
+        values.push_back(sz(HKEY_LOCAL_MACHINE, key, u"Dll", service.dll));
+        if (!service.prefix.empty())
+            values.push_back(sz(HKEY_LOCAL_MACHINE, key, u"Prefix", service.prefix));
+        values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Index", service.index));
+        values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Flags", service.flags));
+        values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Order", service.order));
         values.push_back(dword(HKEY_LOCAL_MACHINE, key, u"Keep", 1));
+        if (!service.display.empty())
+            values.push_back(sz(HKEY_LOCAL_MACHINE, key, u"Display", service.display));
     }
-    for (const auto& driver : drivers)
-        addLoadedDll(values, concat(u"Drivers\\BuiltIn\\", driver.name), driver);
 }
 
 void addSystem(std::vector<FreshValue>& values, const emulator::Profile& profile)
@@ -225,7 +235,8 @@ std::vector<FreshValue> freshValues(const emulator::Profile& profile)
 {
     std::vector<FreshValue> values;
     addSystem(values, profile);
-    addServicesAndDrivers(values);
+    addServices(values, profile);
+    addDrivers(values);
     addClasses(values);
     addUserSettings(values);
     return values;

@@ -6,6 +6,7 @@
 #include "FreshDeviceContents.h"
 #include "emulator/Device.h"
 #include "emulator/Text.h"
+#include "windbase.h"
 #include "winbase.h"
 #include "winerror.h"
 #include "winreg.h"
@@ -105,6 +106,63 @@ bool writeValue(const ce::FreshValue& value, std::string& error)
     return true;
 }
 
+// The system databases a fresh device holds, empty, by volume file. Sort orders key on the
+// property the owning program lists them by.
+struct FreshDatabase {
+    std::u16string_view volume;
+    std::u16string_view name;
+    DWORD type;
+    CEPROPID sortProperty;  // 0: no sort order
+};
+
+constexpr FreshDatabase freshDatabases[] = {
+    {u"\\pim.vol", u"Contacts Database", 24, MAKEPROPID(0x4013, CEVT_LPWSTR)},
+    {u"\\pim.vol", u"Appointments Database", 25, MAKEPROPID(0x4001, CEVT_FILETIME)},
+    {u"\\pim.vol", u"Tasks Database", 26, MAKEPROPID(0x4004, CEVT_FILETIME)},
+    {u"\\cemail.vol", u"pmailFolders", 0, MAKEPROPID(0x0002, CEVT_LPWSTR)},
+    {u"\\cemail.vol", u"pmailMsgClasses", 0, 0},
+    {u"\\cemail.vol", u"pmailMsgs", 0, MAKEPROPID(0x0003, CEVT_FILETIME)},
+};
+
+bool makeDatabase(CEGUID volume, const FreshDatabase& database, std::string& error)
+{
+    CEDBASEINFOEX info{};
+    info.wVersion = CEDBASEINFOEX_VERSION;
+    info.dwFlags = CEDB_VALIDCREATE | CEDB_SYSTEMDB;
+    database.name.copy(info.szDbaseName, CEDB_MAXDBASENAMELEN - 1);
+    info.dwDbaseType = database.type;
+    if (database.sortProperty != 0) {
+        info.wNumSortOrder = 1;
+        info.rgSortSpecs[0].wVersion = SORTORDERSPECEX_VERSION;
+        info.rgSortSpecs[0].wNumProps = 1;
+        info.rgSortSpecs[0].rgPropID[0] = database.sortProperty;
+        info.rgSortSpecs[0].rgdwFlags[0] = CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_UNKNOWNFIRST;
+    }
+    if (CeCreateDatabaseEx2(&volume, &info) == 0) {
+        error = callFailed("cannot create database", database.name, GetLastError());
+        return false;
+    }
+    return true;
+}
+
+// Fills every mounted volume of the profile with the databases it holds on a fresh device.
+bool makeDatabases(std::string& error)
+{
+    CEGUID volume;
+    CREATE_INVALIDGUID(&volume);
+    WCHAR path[MAX_PATH];
+    while (CeEnumDBVolumes(&volume, path, MAX_PATH)) {
+        for (const auto& database : freshDatabases)
+            if (database.volume == path && !makeDatabase(volume, database, error))
+                return false;
+        if (!CeFlushDBVol(&volume)) {
+            error = callFailed("cannot flush", path, GetLastError());
+            return false;
+        }
+    }
+    return true;
+}
+
 bool populate(const emulator::Profile& profile, std::string& error)
 {
     for (const auto& folder : ce::freshFolders()) {
@@ -131,7 +189,7 @@ bool populate(const emulator::Profile& profile, std::string& error)
             return false;
         }
     }
-    return true;
+    return makeDatabases(error);
 }
 
 // Leaves the target as it was found: absent, or an empty folder.

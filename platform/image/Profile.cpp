@@ -86,10 +86,29 @@ std::vector<IniSection> userPrograms()
     };
 }
 
+// The services of the built-in profiles, as [service.NAME] sections (keys: see the services'
+// profile reader). The web server starts by itself; the telnet and FTP servers on demand.
+std::vector<IniSection> servicesOf()
+{
+    return {
+        {"service.HTTPD",
+         {{"Dll", "httpd.dll"}, {"Prefix", "HTP"}, {"Index", "0"}, {"Flags", "0"}, {"Display", "Web Server"},
+          {"Order", "8"}}},
+        {"service.Telnetd",
+         {{"Dll", "telnetd.dll"}, {"Prefix", "TEL"}, {"Index", "0"}, {"Flags", "4"}, {"Display", "Telnet Server"},
+          {"Order", "9"}}},
+        {"service.FTPD",
+         {{"Dll", "ftpd.dll"}, {"Prefix", "FTP"}, {"Index", "0"}, {"Flags", "4"}, {"Display", "FTP Server"},
+          {"Order", "9"}}},
+    };
+}
+
 Profile withPrograms(Profile profile, bool phone)
 {
     profile.phone = phone;
     profile.otherSections = userPrograms();
+    for (auto& section : servicesOf())
+        profile.otherSections.push_back(std::move(section));
     if (profile.osMajor >= 5)
         profile.volumes.push_back(u"\\mxip_system.vol");
     return profile;

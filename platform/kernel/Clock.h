@@ -1,6 +1,7 @@
-// The device clock. Real time follows the host clock plus the offset that SetLocalTime
-// made; virtual time starts at a fixed moment and moves only when Sleep, time-outs or the
-// host move it, so tests never wait. Times are FILETIME ticks (100 ns since 1601, UTC).
+// The device clock. Real time follows the host clock plus the offset that SetLocalTime and
+// the host's advances made, kept in the image (clock.txt) from one boot to the next; virtual
+// time starts at a fixed moment and moves only when Sleep, time-outs or the host move it, so
+// tests never wait. Times are FILETIME ticks (100 ns since 1601, UTC).
 #pragma once
 
 #include <mutex>
@@ -23,8 +24,12 @@ public:
     DWORD tickCount() const;
     // Milliseconds since boot without wrapping: what wait time-outs are measured against.
     ULONGLONG elapsedMs() const;
-    // Virtual time: moves the clock forward (waits move it through advanceClock). Real time: nothing.
+    // Moves the clock forward (waits move a virtual one through advanceClock). Real time moves
+    // only the time of day: the offset grows, tick counts and time-outs keep the host's pace.
     void advance(ULONGLONG milliseconds);
+    // Real time: the device's UTC minus the host's, in ticks.
+    LONGLONG offsetTicks() const;
+    void setOffsetTicks(LONGLONG offset);
 
     ULONGLONG localFromUtc(ULONGLONG utc) const;
     ULONGLONG utcFromLocal(ULONGLONG local) const;

@@ -38,6 +38,12 @@ Device* deviceOrFail()
     return device;
 }
 
+void whileBootLocked(const std::function<void(Device*)>& action)
+{
+    std::lock_guard guard(bootLock);
+    action(booted.load());
+}
+
 Device::Device(std::filesystem::path image, emulator::Profile profile)
     : m_image(std::move(image))
     , m_profile(std::move(profile))
@@ -129,6 +135,8 @@ std::filesystem::path deviceImagePath()
     return device ? device->imagePath() : std::filesystem::path();
 }
 
+// Virtual or real time alike: the clock moves (Clock::advance), then the parts hear of it and
+// fire what fell due.
 void advanceDeviceClock(ULONGLONG milliseconds)
 {
     ce::advanceClock(milliseconds);

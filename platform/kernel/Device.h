@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "emulator/Device.h"
@@ -41,5 +42,9 @@ private:
 
 // For platform calls: the device, or null with ERROR_NOT_READY set.
 Device* deviceOrFail();
+
+// Runs `action` with the booted device (null when none) while no boot or shutdown can run: a
+// soft reset's work. Never call it on a device thread or with kernelLock() held.
+void whileBootLocked(const std::function<void(Device*)>& action);
 
 }  // namespace ce

@@ -39,6 +39,7 @@ constexpr SystemMessage kMessages[] = {
     {38, u"Reached the end of the file.\r\n"},
     {39, u"The disk is full.\r\n"},
     {50, u"The request is not supported.\r\n"},
+    {52, u"You were not connected because a duplicate name exists on the network. If joining a domain, go to System in Control Panel to change the computer name and try again.\r\n"},
     {55, u"The specified network resource or device is no longer available.\r\n"},
     {80, u"The file exists.\r\n"},
     {87, u"The parameter is incorrect.\r\n"},

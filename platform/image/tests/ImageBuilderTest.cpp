@@ -2,6 +2,7 @@
 // files and registry of a new device; images are never made over existing data.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
@@ -115,8 +116,6 @@ void expectFreshDevice(const emulator::Profile& profile)
         {HKEY_LOCAL_MACHINE, u"init", u"Launch30", u"gwes.exe"},
         {HKEY_LOCAL_MACHINE, u"Ident", u"Name", u"Pocket_PC"},
         {HKEY_LOCAL_MACHINE, u"Ident", u"OrigName", u"Pocket_PC"},
-        {HKEY_LOCAL_MACHINE, u"Services\\Telnetd", u"Dll", u"telnetd.dll"},
-        {HKEY_LOCAL_MACHINE, u"Services\\HTTPD", u"Prefix", u"HTP"},
         {HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Today\\Items\\Date", u"DLL", u"\\Windows\\datetoday.dll"},
         {HKEY_CLASSES_ROOT, u".txt", u"", u"txtfile"},
         {HKEY_CLASSES_ROOT, u".cab", u"", u"cabfile"},
@@ -126,13 +125,19 @@ void expectFreshDevice(const emulator::Profile& profile)
     for (const auto& s : strings)
         EXPECT_EQ(std::u16string(s.value), readString(s.root, s.key, s.name))
             << emulator::toUtf8(s.key) << " " << emulator::toUtf8(s.name);
+    // Services come from the profile's [service.NAME] sections; the built-in profiles have these.
+    const bool builtinServices = std::any_of(profile.otherSections.begin(), profile.otherSections.end(),
+                                             [](const emulator::IniSection& s) { return s.name == "service.HTTPD"; });
+    if (builtinServices) {
+        EXPECT_EQ(u"telnetd.dll", readString(HKEY_LOCAL_MACHINE, u"Services\\Telnetd", u"Dll"));
+        EXPECT_EQ(u"HTP", readString(HKEY_LOCAL_MACHINE, u"Services\\HTTPD", u"Prefix"));
+    }
 
     EXPECT_EQ((std::vector<BYTE>{0x0a, 0x00}), readBytes(HKEY_LOCAL_MACHINE, u"init", u"Depend20", REG_BINARY));
     EXPECT_EQ((std::vector<BYTE>{0x14, 0x00}), readBytes(HKEY_LOCAL_MACHINE, u"init", u"Depend30", REG_BINARY));
     EXPECT_EQ(profile.osMajor, readDword(HKEY_LOCAL_MACHINE, u"Platform", u"OSMajorVersion"));
     EXPECT_EQ(profile.osMinor, readDword(HKEY_LOCAL_MACHINE, u"Platform", u"OSMinorVersion"));
     EXPECT_EQ(1u, readDword(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Today\\Items\\Calendar", u"Enabled"));
-    EXPECT_EQ(1u, readDword(HKEY_LOCAL_MACHINE, u"Services\\HTTPD", u"Keep"));
     EXPECT_EQ(30u, readDword(HKEY_CURRENT_USER, u"ControlPanel\\Backlight", u"BatteryTimeout"));
 
     const struct {

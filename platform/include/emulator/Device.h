@@ -34,7 +34,9 @@ CEAPI bool deviceBooted();
 CEAPI const Profile& deviceProfile();
 CEAPI std::filesystem::path deviceImagePath();
 
-// Moves a virtual clock forward (no effect on a real-time clock).
+// Lets time pass on the device clock: a virtual clock moves forward (waits whose time has come
+// end); a real-time clock's time of day moves forward (kept in the image). Returns after the
+// notifications that fell due have fired.
 CEAPI void advanceDeviceClock(ULONGLONG milliseconds);
 
 // Sets any attribute bits, ROM bits included, as the ROM builder and the device tool do.

@@ -2,7 +2,6 @@
 #include "MemoryDivision.h"
 
 #include <mutex>
-#include <optional>
 
 #include "ProcessMemory.h"
 #include "kernel/Device.h"
@@ -49,6 +48,18 @@ void resetMemoryDivision()
     division().storeBytes.reset();
 }
 
+KeptMemoryDivision::KeptMemoryDivision()
+{
+    std::lock_guard guard(division().lock);
+    m_storeBytes = division().storeBytes;
+}
+
+KeptMemoryDivision::~KeptMemoryDivision()
+{
+    std::lock_guard guard(division().lock);
+    division().storeBytes = m_storeBytes;
+}
+
 }  // namespace ce
 
 BOOL GetSystemMemoryDivision(LPDWORD lpdwStorePages, LPDWORD lpdwRamPages, LPDWORD lpdwPageSize)
@@ -73,6 +84,11 @@ DWORD SetSystemMemoryDivision(DWORD dwStorePages)
     if (!device)
         return SYSMEM_FAILED;
     const emulator::Profile& profile = device->profile();
+    // From CE 5 on, the object store lives in persistent storage and the split is fixed.
+    if (profile.osMajor >= 5) {
+        SetLastError(ERROR_NOT_SUPPORTED);
+        return SYSMEM_FAILED;
+    }
     const ULONGLONG storeBytes = ULONGLONG{dwStorePages} * profile.pageSize;
     STORE_INFORMATION store{};
     bool fits = storeBytes > 0 && storeBytes < profile.ramBytes && storeBytes <= 0xFFFFFFFFull

@@ -1,6 +1,7 @@
 // Built-in module exports: looked up by name in the platform library itself. A device profile
 // can leave calls out ([kernel] Missing=SetKMode,PerformCallBack4), as some devices' coredll.dll
-// lacks them; programs that look a call up must then cope with its absence.
+// lacks them; programs that look a call up must then cope with its absence. The few calls
+// programs find by ordinal have a table of their own.
 #include "BuiltinExports.h"
 
 #include <dlfcn.h>
@@ -26,6 +27,24 @@ void* platformLibrary()
         return dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD);
     }();
     return handle;
+}
+
+struct BuiltinOrdinal {
+    std::u16string_view module;
+    WORD ordinal;
+    const char* name;
+};
+
+constexpr BuiltinOrdinal builtinOrdinals[] = {
+    {u"note_prj.dll", 7, "FindFirstFlashCard"},
+    {u"note_prj.dll", 8, "FindNextFlashCard"},
+};
+
+bool sameModuleName(std::u16string_view a, std::u16string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
+        return (x < 0x80 ? std::tolower(x) : x) == (y < 0x80 ? std::tolower(y) : y);
+    });
 }
 
 bool sameAsciiName(std::string_view a, std::string_view b)
@@ -75,6 +94,15 @@ void* builtinExport(const std::string& name)
     void* platform = platformLibrary();
     // Only the platform's own calls: not those of the libraries it links (the C library).
     return platform && !leftOutByProfile(name) ? imageSymbol(platform, name.c_str()) : nullptr;
+}
+
+void* builtinOrdinalExport(std::u16string_view module, WORD ordinal)
+{
+    for (const auto& entry : builtinOrdinals) {
+        if (entry.ordinal == ordinal && sameModuleName(entry.module, module))
+            return builtinExport(entry.name);
+    }
+    return nullptr;
 }
 
 } // namespace ce

@@ -28,9 +28,10 @@ const char* ordinalName(const Module& module, WORD ordinal)
 void* exportOf(const Module& module, LPCWSTR procName)
 {
     if (IS_INTRESOURCE(procName)) {
-        // Built-in modules are looked up by name only.
-        const char* name
-            = module.builtin ? nullptr : ordinalName(module, static_cast<WORD>(reinterpret_cast<ULONG_PTR>(procName)));
+        const auto ordinal = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(procName));
+        if (module.builtin)
+            return builtinOrdinalExport(module.name, ordinal);
+        const char* name = ordinalName(module, ordinal);
         return name ? moduleSymbol(module, name) : nullptr;
     }
     std::string name;

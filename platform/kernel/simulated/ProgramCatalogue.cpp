@@ -19,6 +19,10 @@
 //   OnClose=close|after:500|dialog|ignore    the answer to WM_CLOSE: close at once, after 500 ms,
 //                                 show an OK dialog, or nothing; default close
 //   HibernateBytes=131072         heap bytes WM_HIBERNATE gives back; at most the used bytes
+//   OpenDatabase=\pim.vol|Contacts Database   a database the program holds open while it runs
+//   OpenDatabase1=…, OpenDatabase2=…          (VOLUME|NAME: the volume file's device path and the
+//                                 database name, up to 31 characters); one the device lacks is
+//                                 not held. A section that gives any OpenDatabase key replaces all.
 #include "ProgramCatalogue.h"
 
 #include <algorithm>
@@ -35,6 +39,7 @@ namespace {
 constexpr std::string_view sectionPrefix = "program.";
 constexpr DWORD largestHeap = 256u << 20;
 constexpr size_t maxHeaps = 16;
+constexpr size_t maxDatabaseName = 31;
 
 bool isProgramSection(const std::string& name)
 {
@@ -148,6 +153,17 @@ bool parseOnClose(const std::string& value, SimulatedDescription& program)
         && parseDword(std::string_view(value).substr(after.size()), program.closeDelayMs);
 }
 
+bool parseOpenDatabase(const std::string& value, SimulatedDatabase& database)
+{
+    auto parts = split(value, '|');
+    if (parts.size() != 2)
+        return false;
+    database.volume = emulator::fromUtf8(parts[0]);
+    database.name = emulator::fromUtf8(parts[1]);
+    return database.volume.size() > 1 && database.volume.size() < MAX_PATH && database.volume[0] == u'\\'
+        && !database.name.empty() && database.name.size() <= maxDatabaseName;
+}
+
 // The state of reading one section: the description and what the section gave so far.
 struct SectionReader {
     SimulatedDescription& program;
@@ -156,6 +172,7 @@ struct SectionReader {
     bool gaveLoads = false;
     bool gaveHeap = false;
     bool gaveWindow = false;
+    bool gaveDatabase = false;
 
     bool apply(const std::string& key, const std::string& value)
     {
@@ -199,6 +216,12 @@ struct SectionReader {
                 program.windows.clear();
             gaveWindow = true;
             return parseWindow(value, program.windows.emplace_back());
+        }
+        if (isRepeatedKey(key, "OpenDatabase")) {
+            if (!gaveDatabase)
+                program.openDatabases.clear();
+            gaveDatabase = true;
+            return parseOpenDatabase(value, program.openDatabases.emplace_back());
         }
         return false;
     }

@@ -24,6 +24,12 @@ struct SimulatedWindow {
     std::u16string ownerClass;  // class of the program's window that owns this one; empty for none
 };
 
+// A database the program holds open while it runs (so that it cannot be deleted).
+struct SimulatedDatabase {
+    std::u16string volume;  // device path of the volume file
+    std::u16string name;
+};
+
 enum class CloseBehaviour {
     Close,       // closes at once
     CloseAfter,  // closes after closeDelayMs
@@ -44,6 +50,7 @@ struct SimulatedDescription {
     CloseBehaviour onClose = CloseBehaviour::Close;
     DWORD closeDelayMs = 0;
     DWORD hibernateBytes = 0;  // heap memory WM_HIBERNATE gives back
+    std::vector<SimulatedDatabase> openDatabases;
 
     DWORD usedHeapBytes() const
     {

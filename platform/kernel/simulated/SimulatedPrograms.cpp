@@ -9,6 +9,8 @@
 #include "kernel/Device.h"
 #include "kernel/memory/MemoryDivision.h"
 #include "kernel/memory/ProcessMemory.h"
+#include "kernel/process/ProcessContext.h"
+#include "store/cedb/ProgramDatabases.h"
 
 namespace ce {
 namespace {
@@ -72,8 +74,14 @@ std::shared_ptr<Process> startProgram(const SimulatedDescription& program, const
         process->heaps.push_back(makeHeap(i, heap.name == "default", heap.usedBytes, heap.freeBytes));
     }
     addProcess(process);
-    std::lock_guard guard(kernelLock());
-    placeProcess(*process);
+    {
+        std::lock_guard guard(kernelLock());
+        placeProcess(*process);
+    }
+    // Handles of the process, so that they close when it ends.
+    ProcessSwitch acting(process);
+    for (const auto& database : program.openDatabases)
+        holdDatabaseOpen(database.volume, database.name);
     return process;
 }
 

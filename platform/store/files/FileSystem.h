@@ -28,6 +28,7 @@ public:
 
     std::mutex& lock() { return m_lock; }
     int rootFd() const { return m_root.get(); }
+    const std::filesystem::path& rootPath() const { return m_rootPath; }
     Clock& clock() { return m_clock; }
     AttributeStore& attributes() { return *m_attributes; }
     ShareTable& shares() { return m_shares; }

@@ -35,7 +35,7 @@ HANDLE FindFirstFileW(LPCWSTR lpFileName, LPWIN32_FIND_DATAW lpFindFileData)
 
 BOOL FindNextFileW(HANDLE hFindFile, LPWIN32_FIND_DATAW lpFindFileData)
 {
-    auto search = ce::lookupHandleAs<ce::FindSearch>(hFindFile);
+    auto search = ce::lookupHandleAs<ce::FindHandle>(hFindFile);
     if (!search)
         return failWith(ERROR_INVALID_HANDLE, FALSE);
     if (!lpFindFileData)
@@ -47,7 +47,7 @@ BOOL FindNextFileW(HANDLE hFindFile, LPWIN32_FIND_DATAW lpFindFileData)
 
 BOOL FindClose(HANDLE hFindFile)
 {
-    if (!ce::lookupHandleAs<ce::FindSearch>(hFindFile) || !ce::removeHandle(hFindFile))
+    if (!ce::lookupHandleAs<ce::FindHandle>(hFindFile) || !ce::removeHandle(hFindFile))
         return failWith(ERROR_INVALID_HANDLE, FALSE);
     return TRUE;
 }

@@ -11,14 +11,14 @@
 
 #include "DevicePath.h"
 #include "FolderListing.h"
-#include "kernel/Handles.h"
+#include "FindHandle.h"
 #include "winbase.h"
 
 namespace ce {
 
 class FileSystem;
 
-class FindSearch : public KernelObject {
+class FindSearch : public FindHandle {
 public:
     FindSearch(FileSystem& fs, const DevicePath& path, bool foldersOnly);
 
@@ -27,7 +27,7 @@ public:
     DWORD start(const DevicePath& path, WIN32_FIND_DATAW& data);
     // Describes the one entry a name without wildcards names.
     DWORD findOne(const DevicePath& path, WIN32_FIND_DATAW& data);
-    bool next(WIN32_FIND_DATAW& data);
+    bool next(WIN32_FIND_DATAW& data) override;
 
 private:
     bool advance(WIN32_FIND_DATAW& data);

@@ -15,12 +15,14 @@ OpenFile::OpenFile(FileSystem& fs, UniqueFd fd, FileId id, DWORD access, DWORD s
     , volume(volume)
 {
     fs.shares().add(id, access, share);
+    fs.space().fileOpened(volume);
 }
 
 OpenFile::~OpenFile()
 {
     std::lock_guard guard(fs.lock());
     fs.shares().remove(id, access, share);
+    fs.space().fileClosed(volume);
 }
 
 bool OpenFile::canRead() const

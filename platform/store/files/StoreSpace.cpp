@@ -7,6 +7,7 @@
 #include "FolderListing.h"
 #include "HostNames.h"
 #include "PathResolution.h"
+#include "kernel/memory/MemoryDivision.h"
 #include "text/CaseTable.h"
 #include "text/Utf.h"
 
@@ -19,17 +20,29 @@ constexpr int deepestFolder = MAX_PATH / 2 + 1;
 }  // namespace
 
 StoreSpace::StoreSpace(int rootFd, const emulator::Profile& profile)
-    : m_rootFd(rootFd)
+    : m_profile(profile)
+    , m_rootFd(rootFd)
 {
-    m_volumes.push_back(Volume{u"", u"", profile.storeBytes, 1, std::nullopt});
+    m_volumes.push_back(Volume{u"", u"", 0, 1, std::nullopt});
     for (const auto& card : profile.cards) {
         ULONGLONG cluster = ULONGLONG(card.geometry.bytesPerSector) * card.geometry.sectorsPerCluster;
-        m_volumes.push_back(
-            Volume{card.name, upperName(card.name), card.sizeBytes, cluster ? cluster : 1, std::nullopt});
+        m_volumes.push_back(Volume{
+            card.name, upperName(card.name), card.sizeBytes, cluster ? cluster : 1, std::nullopt, card.inserted, 0});
     }
 }
 
+ULONGLONG StoreSpace::totalBytes(size_t volume) const
+{
+    return volume == objectStore ? objectStoreBytes(m_profile) : m_volumes[volume].size;
+}
+
 size_t StoreSpace::cardNamed(std::u16string_view name) const
+{
+    size_t volume = cardVolume(name);
+    return m_volumes[volume].inserted ? volume : objectStore;
+}
+
+size_t StoreSpace::cardVolume(std::u16string_view name) const
 {
     for (size_t i = 1; i < m_volumes.size(); ++i) {
         const std::u16string& upper = m_volumes[i].upperName;
@@ -62,6 +75,18 @@ bool StoreSpace::isCardFolderName(std::u16string_view name) const
     return cardNamed(name) != objectStore;
 }
 
+void StoreSpace::setInserted(size_t volume, bool inserted)
+{
+    m_volumes[volume].inserted = inserted;
+    m_volumes[volume].used.reset();
+}
+
+void StoreSpace::setClusterBytes(size_t volume, ULONGLONG clusterBytes)
+{
+    m_volumes[volume].clusterBytes = clusterBytes ? clusterBytes : 1;
+    m_volumes[volume].used.reset();
+}
+
 ULONGLONG StoreSpace::footprint(const Volume& volume, ULONGLONG bytes) const
 {
     return (bytes + volume.clusterBytes - 1) / volume.clusterBytes * volume.clusterBytes;
@@ -72,7 +97,8 @@ ULONGLONG StoreSpace::freeBytes(size_t volume)
     Volume& v = m_volumes[volume];
     if (!v.used)
         v.used = measure(volume);
-    return v.size > *v.used ? v.size - *v.used : 0;
+    const ULONGLONG total = totalBytes(volume);
+    return total > *v.used ? total - *v.used : 0;
 }
 
 bool StoreSpace::fits(size_t volume, ULONGLONG oldSize, ULONGLONG newSize)

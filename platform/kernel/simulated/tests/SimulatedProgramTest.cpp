@@ -67,6 +67,8 @@ TEST(SimulatedPrograms, BuiltinProfilesRunTheirProgramsFromRom)
             EXPECT_TRUE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_ROMMODULE);
         }
         for (const auto& section : profile.otherSections) {
+            if (!section.name.starts_with("program."))
+                continue;
             std::u16string path = u"\\Windows\\" + emulator::fromUtf8(section.name.substr(8)) + u".exe";
             SCOPED_TRACE(section.name);
             DWORD attributes = GetFileAttributesW(path.c_str());

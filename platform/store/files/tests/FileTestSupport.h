@@ -14,10 +14,19 @@
 
 namespace file_tests {
 
+// The small profile without database volumes, whose files would otherwise share the file
+// system the tests look at.
+inline emulator::Profile fileSystemProfile()
+{
+    emulator::Profile profile = testing_support::smallProfile();
+    profile.volumes.clear();
+    return profile;
+}
+
 // A test with a freshly booted bare device.
 class DeviceFiles : public ::testing::Test {
 protected:
-    testing_support::TestDevice dev;
+    testing_support::TestDevice dev{fileSystemProfile()};
 };
 
 // Creates (or replaces) a device file holding `content`; false when any call failed.

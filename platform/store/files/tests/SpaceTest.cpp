@@ -93,7 +93,7 @@ TEST_F(SpaceTest, FilesMadeOnTheHostCount)
 
 TEST(SpaceLimit, AWriteBeyondTheFreeSpaceWritesNothing)
 {
-    emulator::Profile profile = testing_support::smallProfile();
+    emulator::Profile profile = fileSystemProfile();
     profile.storeBytes = 64 * 1024;
     testing_support::TestDevice dev(profile);
     ASSERT_TRUE(writeDeviceFile(u"\\big", std::string(60000, 'b')));
