@@ -21,6 +21,19 @@ namespace {
 std::atomic<Device*> booted{nullptr};
 std::mutex bootLock;
 
+// Processes and threads end while the device still answers their last calls (and their
+// images' finalisers may still use the file system); the parts that start programs stop first.
+// Called with bootLock held on a booted device.
+void shutdownBooted()
+{
+    stopDeviceParts(true);
+    endAllProcesses();
+    endDeviceThreads();
+    Device* device = booted.exchange(nullptr);
+    device->shutdown();
+    delete device;
+}
+
 }  // namespace
 
 Device* Device::current()
@@ -59,8 +72,7 @@ bool Device::boot(const emulator::BootOptions& options, std::string& error)
     if (!m_fileSystem)
         return false;
     m_registry = Registry::open(m_image / "registry.db", error);
-    return m_registry != nullptr && startDeviceParts(*this, false, error) && startBootPrograms(*this, error)
-        && startDeviceParts(*this, true, error);
+    return m_registry != nullptr && startDeviceParts(*this, false, error) && startBootPrograms(*this, error);
 }
 
 void Device::shutdown()
@@ -98,23 +110,21 @@ bool bootDevice(const std::filesystem::path& image, const BootOptions& options, 
         device->shutdown();
         return false;
     }
+    // The parts that start programs (notifications) start on a device that answers calls.
+    ce::Device& running = *device;
     ce::booted.store(device.release(), std::memory_order_release);
+    if (!ce::startDeviceParts(running, true, error)) {
+        ce::shutdownBooted();
+        return false;
+    }
     return true;
 }
 
 void shutdownDevice()
 {
     std::lock_guard guard(ce::bootLock);
-    if (!ce::booted.load())
-        return;
-    // Processes and threads end while the device still answers their last calls (and their
-    // images' finalisers may still use the file system); the parts that start programs stop first.
-    ce::stopDeviceParts(true);
-    ce::endAllProcesses();
-    ce::endDeviceThreads();
-    ce::Device* device = ce::booted.exchange(nullptr);
-    device->shutdown();
-    delete device;
+    if (ce::booted.load())
+        ce::shutdownBooted();
 }
 
 bool deviceBooted()

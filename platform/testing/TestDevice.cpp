@@ -58,10 +58,7 @@ TestDevice::TestDevice(const emulator::Profile& profile, Kind kind)
         makeBareImage(m_image, profile);
     else if (!emulator::createDeviceImage(m_image, profile, error))
         throw std::runtime_error(error);
-    emulator::BootOptions options;
-    options.virtualTime = true;
-    if (!emulator::bootDevice(m_image, options, error))
-        throw std::runtime_error(error);
+    bootInVirtualTime(m_image);
 }
 
 TestDevice::~TestDevice()
@@ -83,10 +80,15 @@ std::filesystem::path TestDevice::hostPath(const std::u16string& devicePath) con
 void TestDevice::reboot()
 {
     emulator::shutdownDevice();
-    std::string error;
+    bootInVirtualTime(m_image);
+}
+
+void bootInVirtualTime(const std::filesystem::path& image)
+{
     emulator::BootOptions options;
     options.virtualTime = true;
-    if (!emulator::bootDevice(m_image, options, error))
+    std::string error;
+    if (!emulator::bootDevice(image, options, error))
         throw std::runtime_error(error);
 }
 

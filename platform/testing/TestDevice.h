@@ -25,6 +25,9 @@ private:
     std::filesystem::path m_path;
 };
 
+// Boots an image in virtual time; throws std::runtime_error with the reason when it cannot.
+void bootInVirtualTime(const std::filesystem::path& image);
+
 // Writes a bare image: device.ini, root/ and the cards' root folders, nothing else.
 void makeBareImage(const std::filesystem::path& image, const emulator::Profile& profile);
 

@@ -15,7 +15,6 @@
 // (clockMoved) fires on its own thread, so it returns after the due programs started.
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <set>
 #include <thread>
 
@@ -201,15 +200,8 @@ DWORD waitMilliseconds(const DueSignal& signal)
     return static_cast<DWORD>(std::min<ULONGLONG>((signal.due - now) / ticksPerMs + 1, longestWaitMs));
 }
 
-void runFiring(std::shared_ptr<DueSignal> signal, Device* device)
+void runFiring(std::shared_ptr<DueSignal> signal)
 {
-    // At boot the device becomes current only after every part started: what is due then
-    // fires as soon as it is.
-    while (Device::current() != device) {
-        if (signal->stopping)
-            return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
     for (;;) {
         {
             std::lock_guard guard(kernelLock());
@@ -237,7 +229,7 @@ bool startFiring(Device& device, std::string&)
     }
     std::lock_guard guard(firing().lock);
     firing().signal = signal;
-    firing().thread = std::thread(runFiring, signal, &device);
+    firing().thread = std::thread(runFiring, signal);
     return true;
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "emulator/Device.h"
+#include "TestDevice.h"
 #include "windbase.h"
 #include "winerror.h"
 
@@ -38,11 +38,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s IMAGE FIRST FLUSHED UNFLUSHED PADDING\n", argv[0]);
         return 2;
     }
-    emulator::BootOptions options;
-    options.virtualTime = true;
-    std::string error;
-    if (!emulator::bootDevice(argv[1], options, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    try {
+        testing_support::bootInVirtualTime(argv[1]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
     const DWORD first = static_cast<DWORD>(std::stoul(argv[2])), flushed = static_cast<DWORD>(std::stoul(argv[3])),

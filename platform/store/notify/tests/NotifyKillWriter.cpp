@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "emulator/Device.h"
+#include "TestDevice.h"
 #include "emulator/Text.h"
 #include "notify.h"
 
@@ -17,11 +17,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s IMAGE APP...\n", argv[0]);
         return 2;
     }
-    emulator::BootOptions options;
-    options.virtualTime = true;
-    std::string error;
-    if (!emulator::bootDevice(argv[1], options, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    try {
+        testing_support::bootInVirtualTime(argv[1]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
     for (int i = 2; i < argc; ++i) {

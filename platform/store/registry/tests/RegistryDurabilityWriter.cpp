@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "DurabilityBatch.h"
+#include "TestDevice.h"
 #include "emulator/Device.h"
 
 namespace {
@@ -85,11 +86,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s IMAGE FIRST-BATCH\n", argv[0]);
         return 2;
     }
-    emulator::BootOptions options;
-    options.virtualTime = true;
-    std::string error;
-    if (!emulator::bootDevice(argv[1], options, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    try {
+        testing_support::bootInVirtualTime(argv[1]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
     std::thread ticker(tick);
