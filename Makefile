@@ -48,6 +48,8 @@ demo: deps build/release/build.ninja
 	build/release/cedevice/cedevice new build/demo-device
 	build/release/cedevice/cedevice info build/demo-device
 	build/release/cedevice/cedevice ls build/demo-device '\'
+	build/release/cedevice/cedevice db build/demo-device list
+	build/release/cedevice/cedevice notify build/demo-device list
 
 clean:
 	rm -rf build
