@@ -17,21 +17,6 @@ protected:
         succeeds({"time", image, "set", "2030-01-01 08:00:00"});
     }
 
-    // The command line the echo program wrote last, as UTF-8 ("" when it never ran).
-    std::string echoedCommandLine()
-    {
-        const std::string copy = (folder.path() / "cmdline.txt").string();
-        std::filesystem::remove(copy);
-        if (cedevice({"get", image, "\\cmdline.txt", copy}).code != 0)
-            return "";
-        std::ifstream file(copy, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        std::string text;
-        for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-            text += bytes[i + 1] ? '?' : bytes[i];
-        return text;
-    }
-
     // "YYYY-MM-DD HH:MM" of a time command's first line: the seconds tick on in real time.
     static std::string toTheMinute(const std::string& output) { return output.substr(0, 16); }
 };

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -53,6 +56,22 @@ protected:
         std::string error;
         if (!emulator::createDeviceImage(image, testing_support::smallProfile(), error))
             throw std::runtime_error(error);
+    }
+
+    // The command line the echo test program last wrote to \cmdline.txt (UTF-16 on the device),
+    // as plain text; "" when it never ran.
+    std::string echoedCommandLine()
+    {
+        const std::string copy = (folder.path() / "cmdline.txt").string();
+        std::filesystem::remove(copy);
+        if (cedevice({"get", image, "\\cmdline.txt", copy}).code != 0)
+            return "";
+        std::ifstream file(copy, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        std::string text;
+        for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+            text += bytes[i + 1] ? '?' : bytes[i];
+        return text;
     }
 
     testing_support::TempFolder folder;

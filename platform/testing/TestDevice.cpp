@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -90,6 +91,17 @@ void bootInVirtualTime(const std::filesystem::path& image)
     std::string error;
     if (!emulator::bootDevice(image, options, error))
         throw std::runtime_error(error);
+}
+
+bool bootOrReport(const std::filesystem::path& image)
+{
+    try {
+        bootInVirtualTime(image);
+        return true;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return false;
+    }
 }
 
 }  // namespace testing_support

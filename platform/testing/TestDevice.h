@@ -27,6 +27,8 @@ private:
 
 // Boots an image in virtual time; throws std::runtime_error with the reason when it cannot.
 void bootInVirtualTime(const std::filesystem::path& image);
+// The same for the tests' helper programs: false, with the reason on stderr, when it cannot.
+bool bootOrReport(const std::filesystem::path& image);
 
 // Writes a bare image: device.ini, root/ and the cards' root folders, nothing else.
 void makeBareImage(const std::filesystem::path& image, const emulator::Profile& profile);

@@ -38,12 +38,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s IMAGE FIRST FLUSHED UNFLUSHED PADDING\n", argv[0]);
         return 2;
     }
-    try {
-        testing_support::bootInVirtualTime(argv[1]);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+    if (!testing_support::bootOrReport(argv[1]))
         return 1;
-    }
     const DWORD first = static_cast<DWORD>(std::stoul(argv[2])), flushed = static_cast<DWORD>(std::stoul(argv[3])),
                 unflushed = static_cast<DWORD>(std::stoul(argv[4]));
     std::vector<BYTE> padding(std::stoul(argv[5]), 0x5a);

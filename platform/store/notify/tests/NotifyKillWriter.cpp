@@ -17,12 +17,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s IMAGE APP...\n", argv[0]);
         return 2;
     }
-    try {
-        testing_support::bootInVirtualTime(argv[1]);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+    if (!testing_support::bootOrReport(argv[1]))
         return 1;
-    }
     for (int i = 2; i < argc; ++i) {
         std::u16string application = emulator::fromUtf8(argv[i]);
         CE_NOTIFICATION_TRIGGER trigger{sizeof trigger, CNT_TIME, 0, application.data(), nullptr, {2027, 6, 0, 1, 8, 30, 0, 0}, {}};

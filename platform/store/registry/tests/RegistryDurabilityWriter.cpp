@@ -86,12 +86,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s IMAGE FIRST-BATCH\n", argv[0]);
         return 2;
     }
-    try {
-        testing_support::bootInVirtualTime(argv[1]);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+    if (!testing_support::bootOrReport(argv[1]))
         return 1;
-    }
     std::thread ticker(tick);
     int result = writeBatches(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
     finished = true;
