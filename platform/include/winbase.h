@@ -210,3 +210,25 @@ using OSVERSIONINFO = OSVERSIONINFOW;
 
 WINBASEAPI BOOL GetVersionExW(LPOSVERSIONINFOW lpVersionInformation);
 #define GetVersionEx GetVersionExW
+
+// ---- Resources (tables of ceresource.h) -------------------------------------------------------
+
+DECLARE_HANDLE(HRSRC);
+
+#define RT_BITMAP MAKEINTRESOURCEW(2)
+#define RT_MENU MAKEINTRESOURCEW(4)
+#define RT_DIALOG MAKEINTRESOURCEW(5)
+#define RT_STRING MAKEINTRESOURCEW(6)
+#define RT_RCDATA MAKEINTRESOURCEW(10)
+
+// A null module is the calling process's program. Names and types are MAKEINTRESOURCEW ids,
+// "#123" or names (matched without regard to case).
+WINBASEAPI HRSRC FindResourceW(HMODULE hModule, LPCWSTR lpName, LPCWSTR lpType);
+#define FindResource FindResourceW
+WINBASEAPI HGLOBAL LoadResource(HMODULE hModule, HRSRC hResInfo);
+WINBASEAPI DWORD SizeofResource(HMODULE hModule, HRSRC hResInfo);
+WINBASEAPI LPVOID LockResource(HGLOBAL hResData);
+// With nBufferMax 0, *reinterpret_cast<LPCWSTR*>(lpBuffer) receives a read-only pointer to the
+// string itself (null-terminated), and the result is its length.
+WINBASEAPI int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int nBufferMax);
+#define LoadString LoadStringW

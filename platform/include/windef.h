@@ -129,4 +129,37 @@ union ULARGE_INTEGER {
 };
 using PULARGE_INTEGER = ULARGE_INTEGER*;
 
+// ---- Window system types --------------------------------------------------------------------
+
+DECLARE_HANDLE(HDC);
+DECLARE_HANDLE(HBRUSH);
+DECLARE_HANDLE(HICON);
+using HCURSOR = HICON;
+using ATOM = WORD;
+using COLORREF = DWORD;
+using PDWORD_PTR = DWORD_PTR*;
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+using LPRECT = RECT*;
+using LPCRECT = const RECT*;
+using PRECT = RECT*;
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+using LPPOINT = POINT*;
+using PPOINT = POINT*;
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+using LPSIZE = SIZE*;
+
 static_assert(sizeof(FILETIME) == 8 && sizeof(SYSTEMTIME) == 16, "stored layouts keep their widths");

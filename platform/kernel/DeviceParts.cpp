@@ -71,4 +71,12 @@ void announceClockMoved(bool timeSet)
     }
 }
 
+void announceThreadEnding(DWORD threadId)
+{
+    for (const DevicePart& part : partsSnapshot()) {
+        if (part.threadEnding)
+            part.threadEnding(threadId);
+    }
+}
+
 }  // namespace ce

@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "windef.h"
+
 namespace ce {
 
 class Device;
@@ -27,6 +29,9 @@ struct DevicePart {
     // The host moved the device clock forward (advanceDeviceClock), or a program set the time
     // (timeSet is then true). Optional; called on the thread that moved it, without any lock held.
     void (*clockMoved)(bool timeSet) = nullptr;
+    // A device thread is ending (its body returned or it was terminated): called on that thread,
+    // without any lock held, before waits on the thread are satisfied. Optional.
+    void (*threadEnding)(DWORD threadId) = nullptr;
 };
 
 struct DevicePartRegistration {
@@ -38,5 +43,7 @@ bool startDeviceParts(Device& device, bool afterPrograms, std::string& error);
 void stopDeviceParts(bool afterPrograms);
 // Tells every part that the clock moved (see DevicePart::clockMoved).
 void announceClockMoved(bool timeSet);
+// Tells every part that the calling device thread is ending (see DevicePart::threadEnding).
+void announceThreadEnding(DWORD threadId);
 
 }  // namespace ce

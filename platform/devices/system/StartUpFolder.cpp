@@ -3,14 +3,12 @@
 
 #include "kfuncs.h"
 #include "shell/ShortcutFile.h"
+#include "shell/ShortcutReading.h"
 #include "text/CaseTable.h"
 #include "winerror.h"
 
 namespace ce {
 namespace {
-
-// Longer than any shortcut the shell writes (a command of MAX_PATH characters, UTF-8 at worst).
-constexpr DWORD largestShortcut = 4096;
 
 bool hasExtension(std::u16string_view name, std::u16string_view extension)
 {
@@ -23,28 +21,11 @@ bool hasExtension(std::u16string_view name, std::u16string_view extension)
     return true;
 }
 
-DWORD readFileBytes(const std::u16string& path, std::string& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return GetLastError();
-    bytes.resize(largestShortcut);
-    DWORD read = 0;
-    const BOOL ok = ReadFile(file, bytes.data(), largestShortcut, &read, nullptr);
-    const DWORD error = ok ? ERROR_SUCCESS : GetLastError();
-    CloseHandle(file);
-    bytes.resize(read);
-    return error;
-}
-
 // What a shortcut starts; ERROR_BAD_FORMAT when it is none.
 DWORD readShortcut(const std::u16string& path, emulator::StartUpLaunch& launch)
 {
-    std::string bytes;
     std::u16string command;
-    if (DWORD error = readFileBytes(path, bytes))
-        return error;
-    if (DWORD error = readShortcutCommand(bytes, command))
+    if (DWORD error = readShortcutFile(path, command))
         return error;
     ShortcutTarget target = splitShortcutCommand(command);
     launch.program = std::move(target.target);

@@ -10,6 +10,7 @@
 #include "Waits.h"
 #include "kernel/Clock.h"
 #include "kernel/Device.h"
+#include "kernel/DeviceParts.h"
 #include "kernel/Process.h"
 #include "kfuncs.h"
 
@@ -123,6 +124,7 @@ void runThread(const std::shared_ptr<DeviceThread>& thread, std::function<DWORD(
     }
     // The body may hold program-image code; it goes before the process can unload the image.
     body = nullptr;
+    announceThreadEnding(thread->id);
     finishThread(*thread, exitCode);
     current.reset();
     if (thread->process)

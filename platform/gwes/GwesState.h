@@ -1,0 +1,120 @@
+// The window system's state: classes, windows and the message queue of each thread, all
+// guarded by one lock. Window procedures are never called with that lock held.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "kernel/Waitable.h"
+#include "windows.h"
+
+namespace ce::gwes {
+
+// Taken under kernelLock() by queue waits, so it never takes kernelLock() itself.
+std::mutex& gwesLock();
+
+struct WindowClass {
+    std::u16string name;
+    WNDCLASSW data {};
+    ATOM atom = 0;
+    int windows = 0; // live windows of the class
+};
+
+struct Window {
+    HWND handle = nullptr;
+    std::shared_ptr<WindowClass> windowClass;
+    std::u16string text;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    LONG_PTR id = 0;
+    LONG_PTR userData = 0;
+    WNDPROC proc = nullptr;
+    HWND parent = nullptr;
+    HWND owner = nullptr;
+    std::vector<HWND> children; // top of the z-order first
+    RECT rect {}; // in the parent's client coordinates (the screen's for top-level)
+    DWORD threadId = 0;
+    DWORD processId = 0;
+    std::vector<BYTE> extra; // the class's cbWndExtra bytes
+    bool invalid = false; // has an update rectangle
+    RECT update {};
+    bool erase = false;
+    bool destroying = false;
+};
+
+// A message sent to a window of another thread, answered by that thread.
+struct SentMessage {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    LRESULT result = 0;
+    bool done = false;
+    bool wantsReply = true; // false for SendNotifyMessageW
+    DWORD senderThreadId = 0;
+};
+
+struct Timer {
+    HWND hwnd = nullptr;
+    UINT_PTR id = 0;
+    UINT elapse = 0;
+    ULONGLONG due = 0; // device clock milliseconds since boot
+    TIMERPROC proc = nullptr;
+};
+
+struct MessageQueue {
+    DWORD threadId = 0;
+    std::deque<MSG> posted;
+    std::deque<std::shared_ptr<SentMessage>> sends;
+    std::vector<Timer> timers;
+    bool timersChanged = false; // another thread set a timer: a waiting owner looks again
+    bool quit = false;
+    int quitCode = 0;
+    bool waitingForMessages = false; // in GetMessageW or a reply wait: not hung
+    ULONGLONG lastLookMs = 0; // when the thread last looked at its queue
+};
+
+struct State {
+    std::map<HWND, std::shared_ptr<Window>> windows;
+    std::vector<HWND> topLevel; // top of the z-order first
+    std::vector<std::shared_ptr<WindowClass>> classes;
+    std::map<DWORD, std::shared_ptr<MessageQueue>> queues;
+    HWND active = nullptr;
+    HWND foreground = nullptr;
+    HWND focus = nullptr;
+    uintptr_t nextHandle = 0x10000;
+    ATOM nextAtom = 0xC000;
+};
+
+// Guarded by gwesLock().
+State& state();
+// The live window a handle names, or null. Called with gwesLock() held.
+Window* findWindow(HWND hwnd);
+// As findWindow, setting ERROR_INVALID_WINDOW_HANDLE when there is none.
+Window* windowOrFail(HWND hwnd);
+// The queue of a thread, made on first use. Called with gwesLock() held.
+MessageQueue& queueOf(DWORD threadId);
+// The registered class of a name (any case) or atom, or null. Called with gwesLock() held.
+std::shared_ptr<WindowClass> findClass(LPCWSTR nameOrAtom);
+// The calling thread's queue; also arranges that its windows go when the thread ends.
+MessageQueue& currentQueue();
+// The sibling list a window sits in (its parent's children or the top-level list).
+std::vector<HWND>& siblingsOf(const Window& window);
+
+// Device clock milliseconds since boot (0 without a device).
+ULONGLONG nowMs();
+// Wakes the threads waiting for their queues. Call without gwesLock() held.
+void wakeQueues();
+
+// Calls a window's procedure for a message on the calling thread (no lock held); 0 for a
+// window that is gone.
+LRESULT callProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Frees the windows of a thread that ended without messages, and answers sends to them.
+void dropThreadWindows(DWORD threadId);
+
+} // namespace ce::gwes

@@ -1,0 +1,149 @@
+// Painting bookkeeping without pixels: each window's update rectangle (the union of what was
+// invalidated), WM_PAINT while it is not empty, and BeginPaint/EndPaint. Until drawing exists
+// BeginPaint hands out a placeholder HDC (the window's handle value), never used to draw.
+#include <algorithm>
+
+#include "GwesState.h"
+
+using namespace ce::gwes;
+
+namespace {
+
+bool isEmpty(const RECT& r)
+{
+    return r.right <= r.left || r.bottom <= r.top;
+}
+
+RECT clientOf(const Window& window)
+{
+    return {0, 0, window.rect.right - window.rect.left, window.rect.bottom - window.rect.top};
+}
+
+RECT intersection(const RECT& a, const RECT& b)
+{
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
+
+void invalidate(Window& window, const RECT* rect, bool erase)
+{
+    const RECT area = rect ? intersection(*rect, clientOf(window)) : clientOf(window);
+    if (isEmpty(area))
+        return;
+    if (window.invalid) {
+        RECT& u = window.update;
+        u = {std::min(u.left, area.left), std::min(u.top, area.top), std::max(u.right, area.right),
+            std::max(u.bottom, area.bottom)};
+    } else {
+        window.update = area;
+        window.invalid = true;
+    }
+    window.erase = window.erase || erase;
+}
+
+// Takes `rect` off the update rectangle where what is left is still one rectangle.
+void validate(Window& window, const RECT& rect)
+{
+    RECT& u = window.update;
+    const RECT cut = intersection(u, rect);
+    if (isEmpty(cut))
+        return;
+    const bool fullWidth = cut.left == u.left && cut.right == u.right;
+    const bool fullHeight = cut.top == u.top && cut.bottom == u.bottom;
+    if (fullWidth && fullHeight) {
+        window.invalid = false;
+        window.erase = false;
+        u = {};
+    } else if (fullWidth && cut.top == u.top) {
+        u.top = cut.bottom;
+    } else if (fullWidth && cut.bottom == u.bottom) {
+        u.bottom = cut.top;
+    } else if (fullHeight && cut.left == u.left) {
+        u.left = cut.right;
+    } else if (fullHeight && cut.right == u.right) {
+        u.right = cut.left;
+    }
+}
+
+} // namespace
+
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)
+{
+    {
+        std::lock_guard guard(gwesLock());
+        if (!hWnd) {
+            for (auto& [handle, window] : state().windows)
+                invalidate(*window, nullptr, bErase);
+        } else {
+            Window* window = windowOrFail(hWnd);
+            if (!window)
+                return FALSE;
+            invalidate(*window, lpRect, bErase);
+        }
+    }
+    wakeQueues();
+    return TRUE;
+}
+
+BOOL ValidateRect(HWND hWnd, const RECT* lpRect)
+{
+    std::lock_guard guard(gwesLock());
+    Window* window = windowOrFail(hWnd);
+    if (!window)
+        return FALSE;
+    if (window->invalid)
+        validate(*window, lpRect ? *lpRect : window->update);
+    return TRUE;
+}
+
+BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL)
+{
+    std::lock_guard guard(gwesLock());
+    const Window* window = windowOrFail(hWnd);
+    if (!window)
+        return FALSE;
+    if (lpRect)
+        *lpRect = window->invalid ? window->update : RECT {};
+    return window->invalid;
+}
+
+BOOL UpdateWindow(HWND hWnd)
+{
+    if (!IsWindow(hWnd)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    if (GetUpdateRect(hWnd, nullptr, FALSE) && IsWindowVisible(hWnd))
+        SendMessageW(hWnd, WM_PAINT, 0, 0);
+    return TRUE;
+}
+
+HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT lpPaint)
+{
+    if (!lpPaint) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    bool erase = false;
+    const HDC dc = reinterpret_cast<HDC>(hwnd);
+    {
+        std::lock_guard guard(gwesLock());
+        Window* window = windowOrFail(hwnd);
+        if (!window)
+            return nullptr;
+        *lpPaint = PAINTSTRUCT {};
+        lpPaint->hdc = dc;
+        lpPaint->rcPaint = window->invalid ? window->update : RECT {};
+        erase = window->erase;
+        window->invalid = false;
+        window->erase = false;
+        window->update = {};
+    }
+    if (erase)
+        lpPaint->fErase = SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
+    return dc;
+}
+
+BOOL EndPaint(HWND, const PAINTSTRUCT* lpPaint)
+{
+    return lpPaint != nullptr;
+}
