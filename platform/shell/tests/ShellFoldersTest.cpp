@@ -27,7 +27,7 @@ const FolderCase folders[] = {
     {CSIDL_MYPICTURES, u"\\My Documents\\My Pictures"},
 };
 
-TEST(SpecialFolders, CreatesWhatIsMissingWhenAsked)
+TEST(ShellFolders, CreatesWhatIsMissingWhenAsked)
 {
     testing_support::TestDevice device;  // bare: no folders at all
     for (const auto& c : folders) {
@@ -48,7 +48,7 @@ TEST(SpecialFolders, CreatesWhatIsMissingWhenAsked)
     }
 }
 
-TEST(SpecialFolders, FreshImageHasTheSystemFolders)
+TEST(ShellFolders, FreshImageHasTheSystemFolders)
 {
     testing_support::TestDevice device(testing_support::smallProfile(), testing_support::TestDevice::Kind::Full);
     for (int csidl : {CSIDL_PROGRAMS, CSIDL_PERSONAL, CSIDL_STARTUP, CSIDL_PROGRAM_FILES, CSIDL_WINDOWS,
@@ -59,7 +59,7 @@ TEST(SpecialFolders, FreshImageHasTheSystemFolders)
     }
 }
 
-TEST(SpecialFolders, UnknownFoldersAreRefused)
+TEST(ShellFolders, UnknownFoldersAreRefused)
 {
     testing_support::TestDevice device;
     for (int csidl : {-1, 0x0003, 0x0011, 0x0012, 0x0025, 0x7fff}) {  // virtual folders among them

@@ -1,5 +1,5 @@
 // The special folders and SHGetSpecialFolderPath.
-#include "SpecialFolders.h"
+#include "ShellFolders.h"
 
 #include <string>
 
