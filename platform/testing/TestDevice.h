@@ -6,6 +6,7 @@
 #include <string>
 
 #include "emulator/Device.h"
+#include "windows.h"
 
 namespace testing_support {
 
@@ -29,6 +30,10 @@ private:
 void bootInVirtualTime(const std::filesystem::path& image);
 // The same for the tests' helper programs: false, with the reason on stderr, when it cannot.
 bool bootOrReport(const std::filesystem::path& image);
+
+// Starts a program on the booted device, waits for its end and returns its exit code (a test
+// failure and 0xFFFFFFFF when it does not start). A null command line passes none.
+DWORD runProgram(LPCWSTR path, LPCWSTR commandLine = nullptr);
 
 // Writes a bare image: device.ini, root/ and the cards' root folders, nothing else.
 void makeBareImage(const std::filesystem::path& image, const emulator::Profile& profile);

@@ -113,15 +113,7 @@ TEST_F(ResourceTest, AProgramsNullModuleIsItsOwnImage)
 {
     std::filesystem::copy_file(device.hostPath(u"\\Windows\\TestResources.dll"),
         device.hostPath(u"\\Windows\\TestResources.exe"));
-    PROCESS_INFORMATION started {};
-    ASSERT_TRUE(CreateProcessW(u"\\Windows\\TestResources.exe", nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-        nullptr, nullptr, &started)) << GetLastError();
-    EXPECT_EQ(WaitForSingleObject(started.hProcess, INFINITE), WAIT_OBJECT_0);
-    DWORD exitCode = 0;
-    EXPECT_TRUE(GetExitCodeProcess(started.hProcess, &exitCode));
-    EXPECT_EQ(exitCode, 7u);
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    EXPECT_EQ(testing_support::runProgram(u"\\Windows\\TestResources.exe"), 7u);
 }
 
 TEST_F(ResourceTest, LoadStringCopiesTruncatesAndFindsEveryTable)

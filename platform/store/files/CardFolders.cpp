@@ -60,6 +60,15 @@ DWORD inUnusedCard(StoreSpace& space, const std::u16string& card, size_t& volume
     return space.openFiles(volume) ? ERROR_SHARING_VIOLATION : ERROR_SUCCESS;
 }
 
+// The folder of an inserted card without open files, resolved (with the file system's lock held).
+DWORD unusedCardFolder(FileSystem& files, const std::u16string& card, bool mustExist, size_t& volume,
+    DevicePath& path, HostEntry& entry)
+{
+    if (DWORD error = inUnusedCard(files.space(), card, volume))
+        return error;
+    return resolveCardFolder(files, card, path, entry, mustExist);
+}
+
 } // namespace
 
 DWORD parkCardFolder(FileSystem& files, const std::u16string& card, const std::filesystem::path& parked)
@@ -67,11 +76,9 @@ DWORD parkCardFolder(FileSystem& files, const std::u16string& card, const std::f
     std::lock_guard guard(files.lock());
     StoreSpace& space = files.space();
     size_t volume = StoreSpace::objectStore;
-    if (DWORD error = inUnusedCard(space, card, volume))
-        return error;
     DevicePath path;
     HostEntry entry;
-    if (DWORD error = resolveCardFolder(files, card, path, entry))
+    if (DWORD error = unusedCardFolder(files, card, false, volume, path, entry))
         return error;
     std::error_code ec;
     if (fs::exists(parked, ec))
@@ -117,11 +124,9 @@ DWORD eraseCardContents(FileSystem& files, const std::u16string& card)
     std::lock_guard guard(files.lock());
     StoreSpace& space = files.space();
     size_t volume = StoreSpace::objectStore;
-    if (DWORD error = inUnusedCard(space, card, volume))
-        return error;
     DevicePath path;
     HostEntry entry;
-    if (DWORD error = resolveCardFolder(files, card, path, entry, true))
+    if (DWORD error = unusedCardFolder(files, card, true, volume, path, entry))
         return error;
     DWORD error = eraseBelow(files, files.rootPath() / entry.relative, path.key);
     space.forgetUsage(volume);

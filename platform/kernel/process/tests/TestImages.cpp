@@ -25,19 +25,3 @@ void installTestImages(
     copyImage(device, TEST_LIBRARY_IMAGE, libraryPath);
 }
 
-DWORD runProgram(LPCWSTR path, LPCWSTR commandLine)
-{
-    std::u16string arguments = commandLine ? commandLine : u"";
-    PROCESS_INFORMATION started {};
-    if (!CreateProcessW(path, commandLine ? arguments.data() : nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-            nullptr, &started)) {
-        ADD_FAILURE() << "CreateProcessW failed with " << GetLastError();
-        return 0xFFFFFFFF;
-    }
-    EXPECT_EQ(WaitForSingleObject(started.hProcess, INFINITE), WAIT_OBJECT_0);
-    DWORD exitCode = 0;
-    EXPECT_TRUE(GetExitCodeProcess(started.hProcess, &exitCode));
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    return exitCode;
-}

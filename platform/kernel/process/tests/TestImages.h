@@ -26,6 +26,4 @@ template <typename Function> FARPROC asFarProc(Function function)
     return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(function));
 }
 
-// Starts the program, waits for its end and returns its exit code (a test failure and
-// 0xFFFFFFFF when it does not start).
-DWORD runProgram(LPCWSTR path, LPCWSTR commandLine);
+using testing_support::runProgram;
