@@ -60,11 +60,14 @@ TEST(VirtualTime, AComputingThreadHoldsTheClockUntilItWaits)
 {
     TestDevice device;
     HANDLE done = makeEvent(true, false);
+    HANDLE looked = makeEvent(true, false);
     HANDLE worker = startThread([&] {
         volatile ULONGLONG sum = 0;
         for (ULONGLONG i = 0; i < 5'000'000; ++i)
             sum = sum + i;
         SetEvent(done);
+        // Its sleep waits until the test has read the clock, which it would otherwise move.
+        WaitForSingleObject(looked, INFINITE);
         Sleep(100);
         return 0;
     });
@@ -72,6 +75,7 @@ TEST(VirtualTime, AComputingThreadHoldsTheClockUntilItWaits)
     // Our time-out cannot pass while the worker computes: the event comes first.
     EXPECT_EQ(WaitForSingleObject(done, 10), WAIT_OBJECT_0);
     EXPECT_EQ(GetTickCount(), before);
+    SetEvent(looked);
     EXPECT_EQ(joinThread(worker), 0u);
     EXPECT_EQ(GetTickCount() - before, 100u);
 }
