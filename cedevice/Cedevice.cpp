@@ -7,6 +7,7 @@
 
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "ScriptedRun.h"
 
 namespace cedevice {
 namespace {
@@ -15,7 +16,7 @@ constexpr OptionSpec noOptions[] = {{"--help", false}};
 constexpr OptionSpec newOptions[] = {{"--profile", true}};
 constexpr OptionSpec putOptions[] = {{"--attr", true}};
 constexpr OptionSpec listOptions[] = {{"--recursive", false}};
-constexpr OptionSpec runOptions[] = {{"--virtual-time", false}};
+constexpr OptionSpec runOptions[] = {{"--virtual-time", false}, {"--script", true}};
 constexpr size_t anyNumber = SIZE_MAX;
 
 struct CommandSpec {
@@ -46,7 +47,8 @@ const CommandSpec commands[] = {
      runRegList},
     {"reg deny", "reg IMAGE deny KEY", "make opening a key fail with access denied", 2, 2, noOptions, runRegDeny},
     {"boot", "boot IMAGE", "start the device (it stays on): its boot programs run", 1, 1, noOptions, runBoot},
-    {"run", "run IMAGE [--virtual-time] DEVPATH [ARGS...]", "run a program to its end (or start a simulated one)", 2,
+    {"run", "run IMAGE [--virtual-time] [--script FILE] DEVPATH [ARGS...]",
+     "run a program to its end (or start a simulated one), driven by a script when given", 2,
      anyNumber, runOptions, runRun},
     {"ps", "ps IMAGE", "list the device's processes: id, threads, heap KB, program", 1, 1, noOptions, runPs},
     {"reset", "reset IMAGE", "soft reset: processes end, the device boots, StartUp entries start", 1, 1, noOptions,
@@ -151,6 +153,9 @@ int runCedevice(const std::vector<std::string>& args, std::ostream& out, std::os
     try {
         command->run(line, out);
         return 0;
+    } catch (const ScriptFailure& e) {
+        err << e.what() << '\n';
+        return 2;
     } catch (const std::exception& e) {
         err << "cedevice: " << e.what() << '\n';
         return 1;

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "ProcessList.h"
 #include "RunningRecord.h"
+#include "ScriptedRun.h"
 #include "StartedPrograms.h"
 #include "emulator/Reset.h"
 #include "tlhelp32.h"
@@ -98,6 +99,14 @@ void runRun(const CommandLine& line, std::ostream& out)
         writeRunningRecord(image, programs);
         out << "Started " << hostText(process.exePath) << ": process " << hex8(started.dwProcessId) << '\n';
         return;
+    }
+    if (const std::string* script = line.option("--script")) {
+        try {
+            runScriptAgainst(*script, started.dwProcessId, started.hProcess, out);
+        } catch (...) {
+            CloseHandle(started.hProcess);
+            throw;
+        }
     }
     DWORD exitCode = 0;
     const bool ended = WaitForSingleObject(started.hProcess, INFINITE) == WAIT_OBJECT_0

@@ -131,7 +131,7 @@ void dropThreadWindows(DWORD threadId)
             }
             removeFromList(siblingsOf(window), window.handle);
             --window.windowClass->windows;
-            for (HWND* slot : {&s.active, &s.foreground, &s.focus}) {
+            for (HWND* slot : {&s.active, &s.foreground, &s.focus, &s.capture}) {
                 if (*slot == window.handle)
                     *slot = nullptr;
             }

@@ -44,6 +44,7 @@ struct Window {
     RECT update {};
     bool erase = false;
     bool destroying = false;
+    std::shared_ptr<void> control; // a control class's own state (controls/ControlState.h)
 };
 
 // A message sent to a window of another thread, answered by that thread.
@@ -86,6 +87,7 @@ struct State {
     HWND active = nullptr;
     HWND foreground = nullptr;
     HWND focus = nullptr;
+    HWND capture = nullptr; // gets the stylus while it is down
     uintptr_t nextHandle = 0x10000;
     ATOM nextAtom = 0xC000;
 };

@@ -237,21 +237,6 @@ BOOL GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
     }
 }
 
-BOOL TranslateMessage(const MSG* lpMsg)
-{
-    if (!lpMsg || lpMsg->message != WM_KEYDOWN)
-        return FALSE;
-    WPARAM character = 0;
-    const WPARAM key = lpMsg->wParam;
-    if (key >= 'A' && key <= 'Z')
-        character = key - 'A' + 'a';
-    else if ((key >= '0' && key <= '9') || key == 0x20 || key == 0x0D || key == 0x08 || key == 0x1B)
-        character = key;
-    if (!character)
-        return FALSE;
-    return PostMessageW(lpMsg->hwnd, WM_CHAR, character, lpMsg->lParam);
-}
-
 LRESULT DispatchMessageW(const MSG* lpMsg)
 {
     if (!lpMsg)

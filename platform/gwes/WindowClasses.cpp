@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "GwesState.h"
+#include "SystemClasses.h"
+#include "text/CaseTable.h"
 
 namespace ce::gwes {
 namespace {
@@ -11,16 +13,20 @@ bool isAtom(LPCWSTR name)
     return reinterpret_cast<uintptr_t>(name) < 0x10000;
 }
 
-char16_t folded(char16_t c)
+// A system class becomes a class of the device on its first use.
+std::shared_ptr<WindowClass> adoptSystemClass(LPCWSTR name)
 {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool sameName(const std::u16string& a, LPCWSTR b)
-{
-    const std::u16string_view other(b);
-    return a.size() == other.size()
-        && std::equal(a.begin(), a.end(), other.begin(), [](char16_t x, char16_t y) { return folded(x) == folded(y); });
+    const SystemClass* systemClass = isAtom(name) ? nullptr : findSystemClass(name);
+    if (!systemClass)
+        return nullptr;
+    auto windowClass = std::make_shared<WindowClass>();
+    windowClass->name = systemClass->name;
+    windowClass->data.style = systemClass->style;
+    windowClass->data.lpfnWndProc = systemClass->proc;
+    windowClass->data.cbWndExtra = systemClass->extraBytes;
+    windowClass->atom = state().nextAtom++;
+    state().classes.push_back(windowClass);
+    return windowClass;
 }
 
 } // namespace
@@ -31,10 +37,10 @@ std::shared_ptr<WindowClass> findClass(LPCWSTR nameOrAtom)
         return nullptr;
     for (auto& windowClass : state().classes) {
         if (isAtom(nameOrAtom) ? windowClass->atom == reinterpret_cast<uintptr_t>(nameOrAtom)
-                               : sameName(windowClass->name, nameOrAtom))
+                               : ce::sameNameDevice(windowClass->name, nameOrAtom))
             return windowClass;
     }
-    return nullptr;
+    return adoptSystemClass(nameOrAtom);
 }
 
 } // namespace ce::gwes

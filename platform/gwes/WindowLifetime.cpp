@@ -4,13 +4,10 @@
 #include <algorithm>
 
 #include "GwesState.h"
+#include "Screen.h"
 
 namespace ce::gwes {
 namespace {
-
-// Headless screen size for CW_USEDEFAULT top-level windows.
-constexpr int defaultWidth = 240;
-constexpr int defaultHeight = 320;
 
 HWND topLevelOf(HWND hwnd)
 {
@@ -57,7 +54,7 @@ void release(HWND hwnd)
     siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
     --window->windowClass->windows;
     State& s = state();
-    for (HWND* slot : {&s.active, &s.foreground, &s.focus}) {
+    for (HWND* slot : {&s.active, &s.foreground, &s.focus, &s.capture}) {
         if (*slot == hwnd)
             *slot = nullptr;
     }
@@ -103,8 +100,9 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
         if (x == CW_USEDEFAULT)
             x = y = 0;
         if (nWidth == CW_USEDEFAULT) {
-            nWidth = child ? 0 : defaultWidth;
-            nHeight = child ? 0 : defaultHeight;
+            // Top-level windows take the whole screen.
+            nWidth = child ? 0 : screenSize().cx;
+            nHeight = child ? 0 : screenSize().cy;
         }
         window->rect = {x, y, x + nWidth, y + nHeight};
         window->threadId = currentQueue().threadId;
@@ -112,8 +110,10 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
         window->extra.assign(static_cast<size_t>(windowClass->data.cbWndExtra), 0);
         ++windowClass->windows;
         s.windows[hwnd] = window;
+        // A new top-level window goes on top; a new child below its siblings, so children
+        // stand in creation order (the order dialogs tab through).
         auto& siblings = siblingsOf(*window);
-        siblings.insert(siblings.begin(), hwnd);
+        siblings.insert(child ? siblings.end() : siblings.begin(), hwnd);
     }
     CREATESTRUCTW create {lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, y, x, static_cast<LONG>(dwStyle),
         lpWindowName, lpClassName, dwExStyle};

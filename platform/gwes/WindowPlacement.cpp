@@ -174,10 +174,12 @@ HWND SetActiveWindow(HWND hWnd)
             return previous;
         state().active = hWnd;
     }
+    // A window of another thread hears of it without the caller waiting for that thread,
+    // which may be busy or hung.
     if (previous && IsWindow(previous))
-        SendMessageW(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hWnd));
+        SendNotifyMessageW(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hWnd));
     if (hWnd)
-        SendMessageW(hWnd, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
+        SendNotifyMessageW(hWnd, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
     return previous;
 }
 

@@ -123,7 +123,7 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem)
         if (findWindow(child)->id == nIDDlgItem)
             return child;
     }
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
     return nullptr;
 }
 

@@ -200,6 +200,18 @@ static bool windowExists(HWND hwnd)
     return windowOrFail(hwnd) != nullptr;
 }
 
+// Whether the window belongs to another process (or does not exist: false, with the error).
+// Another process's window gives its text without a message, as Win32 reads a title across
+// processes, so a hung program cannot hold the reader.
+static bool ofAnotherProcess(HWND hwnd, bool& exists)
+{
+    const DWORD processId = GetCurrentProcessId();
+    std::lock_guard guard(gwesLock());
+    const Window* window = windowOrFail(hwnd);
+    exists = window != nullptr;
+    return window && window->processId != processId;
+}
+
 int GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount)
 {
     if (!windowExists(hWnd))
@@ -208,13 +220,22 @@ int GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
+    bool exists = false;
+    if (ofAnotherProcess(hWnd, exists))
+        return static_cast<int>(copyText(hWnd, static_cast<WPARAM>(nMaxCount), lpString));
     return static_cast<int>(
         SendMessageW(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
 }
 
 int GetWindowTextLengthW(HWND hWnd)
 {
-    return windowExists(hWnd) ? static_cast<int>(SendMessageW(hWnd, WM_GETTEXTLENGTH, 0, 0)) : 0;
+    bool exists = false;
+    if (ofAnotherProcess(hWnd, exists)) {
+        std::lock_guard guard(gwesLock());
+        const Window* window = findWindow(hWnd);
+        return window ? static_cast<int>(window->text.size()) : 0;
+    }
+    return exists ? static_cast<int>(SendMessageW(hWnd, WM_GETTEXTLENGTH, 0, 0)) : 0;
 }
 
 BOOL SetWindowTextW(HWND hWnd, LPCWSTR lpString)

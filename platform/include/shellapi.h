@@ -82,3 +82,45 @@ WINBASEAPI BOOL SHGetShortcutTarget(LPTSTR szShortcut, LPTSTR szTarget, int cbMa
 WINBASEAPI BOOL SHGetSpecialFolderPath(HWND hwndOwner, LPWSTR lpszPath, int nFolder, BOOL fCreate);
 WINBASEAPI BOOL ShellExecuteExW(LPSHELLEXECUTEINFOW lpExecInfo);
 #define ShellExecuteEx ShellExecuteExW
+
+// ---- File information (SHGetFileInfo) ---------------------------------------------------------
+// Icons come from the system image list, one small icon per file type: one for folders, one for
+// each extension, one for each program (.exe) file. The image list's handle is opaque (drawing
+// it is not supported yet); the icon handles are stable for the life of the device.
+
+#define SHGFI_LARGEICON 0x00000000
+#define SHGFI_SMALLICON 0x00000001
+#define SHGFI_OPENICON 0x00000002
+#define SHGFI_SHELLICONSIZE 0x00000004
+#define SHGFI_PIDL 0x00000008
+#define SHGFI_USEFILEATTRIBUTES 0x00000010
+#define SHGFI_ICON 0x00000100
+#define SHGFI_DISPLAYNAME 0x00000200
+#define SHGFI_TYPENAME 0x00000400
+#define SHGFI_ATTRIBUTES 0x00000800
+#define SHGFI_SYSICONINDEX 0x00004000
+
+// SHFILEINFO's dwAttributes with SHGFI_ATTRIBUTES.
+#define SFGAO_CANCOPY 0x00000001L
+#define SFGAO_CANMOVE 0x00000002L
+#define SFGAO_CANRENAME 0x00000010L
+#define SFGAO_CANDELETE 0x00000020L
+#define SFGAO_LINK 0x00010000L
+#define SFGAO_READONLY 0x00040000L
+#define SFGAO_HIDDEN 0x00080000L
+#define SFGAO_FOLDER 0x20000000L
+#define SFGAO_FILESYSTEM 0x40000000L
+
+struct SHFILEINFOW {
+    HICON hIcon;
+    int iIcon;
+    DWORD dwAttributes;
+    WCHAR szDisplayName[MAX_PATH];
+    WCHAR szTypeName[80];
+};
+using SHFILEINFO = SHFILEINFOW;
+
+// With SHGFI_SYSICONINDEX: the system image list's handle; otherwise nonzero. 0 when the file
+// does not exist (unless SHGFI_USEFILEATTRIBUTES) or an argument is bad.
+WINBASEAPI DWORD_PTR SHGetFileInfo(LPCWSTR pszPath, DWORD dwFileAttributes, SHFILEINFO* psfi, UINT cbFileInfo,
+                                   UINT uFlags);

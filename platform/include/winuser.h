@@ -8,9 +8,35 @@
 // ---- Keyboard ---------------------------------------------------------------------------------
 
 #define KEYEVENTF_KEYUP 0x0002
+#define VK_LBUTTON 0x01
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+#define VK_APPS 0x5D
 #define VK_OFF 0xDF  // the power key
 
+// A key goes to the window with the focus (or the active window) as WM_KEYDOWN/WM_KEYUP; the
+// power key asks for the power to go off.
 WINBASEAPI void keybd_event(BYTE bVk, BYTE bScan, DWORD dwFlags, DWORD dwExtraInfo);
+// 0x8000 set while the key is down.
+WINBASEAPI SHORT GetKeyState(int nVirtKey);
+WINBASEAPI SHORT GetAsyncKeyState(int vKey);
 
 // ---- System parameters ----------------------------------------------------------------------
 
@@ -19,6 +45,27 @@ WINBASEAPI void keybd_event(BYTE bVk, BYTE bScan, DWORD dwFlags, DWORD dwExtraIn
 
 WINBASEAPI BOOL SystemParametersInfoW(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
 #define SystemParametersInfo SystemParametersInfoW
+
+// Measures of the screen and of the system's parts, in pixels (0 for an unknown index).
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+#define SM_CXVSCROLL 2
+#define SM_CYHSCROLL 3
+#define SM_CYCAPTION 4
+#define SM_CXBORDER 5
+#define SM_CYBORDER 6
+#define SM_CXDLGFRAME 7
+#define SM_CYDLGFRAME 8
+#define SM_CXICON 11
+#define SM_CYICON 12
+#define SM_CYMENU 15
+#define SM_CXDOUBLECLK 36
+#define SM_CYDOUBLECLK 37
+#define SM_CXEDGE 45
+#define SM_CYEDGE 46
+#define SM_CXSMICON 49
+#define SM_CYSMICON 50
+WINBASEAPI int GetSystemMetrics(int nIndex);
 
 // ---- Menus ------------------------------------------------------------------------------------
 // Menus as data: handles to trees of items, built by calls or loaded from a module's RT_MENU
@@ -115,6 +162,35 @@ WINBASEAPI BOOL GetMenuItemInfoW(HMENU hMenu, UINT uItem, BOOL fByPosition, LPME
 WINBASEAPI HMENU LoadMenuW(HINSTANCE hInstance, LPCWSTR lpMenuName);
 #define LoadMenu LoadMenuW
 
+// Pop-up menus: a window of class "MNU" owned by hWnd shows the menu while the call pumps the
+// caller's queue, until an item is chosen or the pop-up is cancelled (WM_CANCELMODE to hWnd, a
+// tap outside, VK_ESCAPE, hWnd destroyed). hWnd gets WM_INITMENUPOPUP(menu, position) before a
+// menu opens unless TPM_NONOTIFY is given.
+#define WM_INITMENUPOPUP 0x0117
+#define TPM_LEFTBUTTON 0x0000
+#define TPM_LEFTALIGN 0x0000
+#define TPM_CENTERALIGN 0x0004
+#define TPM_RIGHTALIGN 0x0008
+#define TPM_TOPALIGN 0x0000
+#define TPM_VCENTERALIGN 0x0010
+#define TPM_BOTTOMALIGN 0x0020
+#define TPM_HORIZONTAL 0x0000
+#define TPM_VERTICAL 0x0040
+#define TPM_NONOTIFY 0x0080
+#define TPM_RETURNCMD 0x0100
+
+struct TPMPARAMS {
+    UINT cbSize;
+    RECT rcExclude; // screen area the pop-up keeps clear of
+};
+using LPTPMPARAMS = TPMPARAMS*;
+
+// With TPM_RETURNCMD: the chosen item's id, 0 when cancelled. Without: TRUE after posting
+// WM_COMMAND(id, 0) to hWnd, FALSE when cancelled. lptpm may be null.
+WINBASEAPI BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm);
+WINBASEAPI BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd,
+                               const RECT* prcRect);
+
 // ---- Windows and messages ---------------------------------------------------------------------
 // Windows belong to the thread that creates them; each thread has a message queue. Headless:
 // a window has no frame, so its client area is its whole rectangle.
@@ -144,13 +220,17 @@ using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
 #define WM_WININICHANGE 0x001A
 #define WM_SETTINGCHANGE WM_WININICHANGE
 #define WM_CANCELMODE 0x001F
+#define WM_NEXTDLGCTL 0x0028
 #define WM_DRAWITEM 0x002B
 #define WM_MEASUREITEM 0x002C
+#define WM_SETFONT 0x0030
+#define WM_GETFONT 0x0031
 #define WM_WINDOWPOSCHANGED 0x0047
 #define WM_NOTIFY 0x004E
 #define WM_HELP 0x0053
 #define WM_GETICON 0x007F
 #define WM_NCDESTROY 0x0082
+#define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
@@ -160,17 +240,23 @@ using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
 #define WM_CTLCOLOREDIT 0x0133
+#define WM_CTLCOLORLISTBOX 0x0134
 #define WM_CTLCOLORBTN 0x0135
+#define WM_CTLCOLORDLG 0x0136
+#define WM_CTLCOLORSCROLLBAR 0x0137
 #define WM_CTLCOLORSTATIC 0x0138
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
+#define WM_LBUTTONDBLCLK 0x0203
+#define WM_CAPTURECHANGED 0x0215
 #define WM_CUT 0x0300
 #define WM_COPY 0x0301
 #define WM_PASTE 0x0302
 #define WM_CLEAR 0x0303
 #define WM_HIBERNATE 0x03FF
 #define WM_USER 0x0400
+#define WM_NOTIFYFORMAT 0x0055
 #define WM_APP 0x8000
 
 #define WS_OVERLAPPED 0x00000000L
@@ -252,6 +338,33 @@ using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
 #define SWP_SHOWWINDOW 0x0040
 #define SWP_HIDEWINDOW 0x0080
 #define SWP_NOOWNERZORDER 0x0200
+
+#define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
+#define MAKELPARAM(l, h) (static_cast<LPARAM>(MAKELONG(l, h)))
+#define MAKELRESULT(l, h) (static_cast<LRESULT>(MAKELONG(l, h)))
+
+// Modifier state in the wParam of mouse messages.
+#define MK_LBUTTON 0x0001
+
+// Scroll bars and the codes of WM_HSCROLL/WM_VSCROLL.
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_CTL 2
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_PAGEUP 2
+#define SB_PAGELEFT 2
+#define SB_PAGEDOWN 3
+#define SB_PAGERIGHT 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_LEFT 6
+#define SB_BOTTOM 7
+#define SB_RIGHT 7
+#define SB_ENDSCROLL 8
 
 #define SIZE_RESTORED 0
 #define WA_INACTIVE 0
@@ -450,3 +563,136 @@ WINBASEAPI BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
 WINBASEAPI BOOL UpdateWindow(HWND hWnd);
 WINBASEAPI HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT lpPaint);
 WINBASEAPI BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+
+// Windows at a point and the stylus capture.
+WINBASEAPI HWND WindowFromPoint(POINT Point);
+// The child of hWndParent (not grandchildren) whose rectangle holds the point in hWndParent's
+// client coordinates; hWndParent itself when none does, null when the point is outside it.
+WINBASEAPI HWND ChildWindowFromPoint(HWND hWndParent, POINT Point);
+WINBASEAPI HWND SetCapture(HWND hWnd);
+WINBASEAPI BOOL ReleaseCapture();
+WINBASEAPI HWND GetCapture();
+
+// ---- Dialogs ----------------------------------------------------------------------------------
+// Templates are CeDialogTemplate tables (ceresource.h), found as RT_DIALOG in a module. Dialog
+// windows have DLGWINDOWEXTRA bytes: the dialog procedure, its answer (DWL_MSGRESULT) and a
+// user slot.
+
+using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
+struct CeDialogTemplate;
+
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+
+#define DS_ABSALIGN 0x01L
+#define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
+#define DS_SETFOREGROUND 0x200L
+#define DS_CONTROL 0x400L
+#define DS_CENTER 0x800L
+
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_HASSETSEL 0x0008
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON 0x0040
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
+
+
+WINBASEAPI INT_PTR DialogBoxParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND hWndParent,
+                                   DLGPROC lpDialogFunc, LPARAM dwInitParam);
+#define DialogBoxParam DialogBoxParamW
+#define DialogBoxW(i, t, p, f) DialogBoxParamW(i, t, p, f, 0)
+#define DialogBox DialogBoxW
+WINBASEAPI INT_PTR DialogBoxIndirectParamW(HINSTANCE hInstance, const CeDialogTemplate* hDialogTemplate,
+                                           HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam);
+#define DialogBoxIndirectParam DialogBoxIndirectParamW
+WINBASEAPI HWND CreateDialogParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND hWndParent,
+                                   DLGPROC lpDialogFunc, LPARAM dwInitParam);
+#define CreateDialogParam CreateDialogParamW
+#define CreateDialogW(i, t, p, f) CreateDialogParamW(i, t, p, f, 0)
+#define CreateDialog CreateDialogW
+WINBASEAPI HWND CreateDialogIndirectParamW(HINSTANCE hInstance, const CeDialogTemplate* lpTemplate,
+                                           HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam);
+#define CreateDialogIndirectParam CreateDialogIndirectParamW
+WINBASEAPI BOOL EndDialog(HWND hDlg, INT_PTR nResult);
+WINBASEAPI LRESULT DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
+#define DefDlgProc DefDlgProcW
+WINBASEAPI BOOL IsDialogMessageW(HWND hDlg, LPMSG lpMsg);
+#define IsDialogMessage IsDialogMessageW
+WINBASEAPI BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
+WINBASEAPI LONG GetDialogBaseUnits();
+WINBASEAPI HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+WINBASEAPI HWND GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+
+WINBASEAPI BOOL SetDlgItemTextW(HWND hDlg, int nIDDlgItem, LPCWSTR lpString);
+#define SetDlgItemText SetDlgItemTextW
+WINBASEAPI UINT GetDlgItemTextW(HWND hDlg, int nIDDlgItem, LPWSTR lpString, int cchMax);
+#define GetDlgItemText GetDlgItemTextW
+WINBASEAPI BOOL SetDlgItemInt(HWND hDlg, int nIDDlgItem, UINT uValue, BOOL bSigned);
+WINBASEAPI UINT GetDlgItemInt(HWND hDlg, int nIDDlgItem, BOOL* lpTranslated, BOOL bSigned);
+WINBASEAPI BOOL CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
+WINBASEAPI UINT IsDlgButtonChecked(HWND hDlg, int nIDButton);
+WINBASEAPI BOOL CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+WINBASEAPI LRESULT SendDlgItemMessageW(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
+#define SendDlgItemMessage SendDlgItemMessageW
+
+// ---- Message boxes, sounds and cursors --------------------------------------------------------
+
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ABORTRETRYIGNORE 0x00000002L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_YESNO 0x00000004L
+#define MB_RETRYCANCEL 0x00000005L
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONASTERISK 0x00000040L
+#define MB_ICONWARNING MB_ICONEXCLAMATION
+#define MB_ICONERROR MB_ICONHAND
+#define MB_ICONSTOP MB_ICONHAND
+#define MB_ICONINFORMATION MB_ICONASTERISK
+#define MB_DEFBUTTON1 0x00000000L
+#define MB_DEFBUTTON2 0x00000100L
+#define MB_DEFBUTTON3 0x00000200L
+#define MB_APPLMODAL 0x00000000L
+#define MB_SYSTEMMODAL 0x00001000L
+#define MB_TASKMODAL 0x00002000L
+#define MB_SETFOREGROUND 0x00010000L
+#define MB_TOPMOST 0x00040000L
+#define MB_TYPEMASK 0x0000000FL
+#define MB_ICONMASK 0x000000F0L
+
+// A message box is a dialog window of its own class ("MessageBox"), titled lpCaption ("Error"
+// when null), whose text is a STATIC control (id 0xFFFF) and whose answers are buttons with the
+// IDOK..IDNO ids; it pumps the caller's queue until one is pressed.
+WINBASEAPI int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
+#define MessageBox MessageBoxW
+WINBASEAPI BOOL MessageBeep(UINT uType);
+
+#define IDC_ARROW (MAKEINTRESOURCEW(32512))
+#define IDC_WAIT (MAKEINTRESOURCEW(32514))
+// The system cursors only: any other name gives null with ERROR_RESOURCE_NAME_NOT_FOUND.
+WINBASEAPI HCURSOR LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
+#define LoadCursor LoadCursorW
+// The device has one cursor (the wait cursor or none); the previous one is returned.
+WINBASEAPI HCURSOR SetCursor(HCURSOR hCursor);
+WINBASEAPI HCURSOR GetCursor();
+
+// The control classes' styles, messages and notifications.
+#include "winuserctl.h"

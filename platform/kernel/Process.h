@@ -1,6 +1,6 @@
 // Device processes: an id, an executable, threads, loaded modules, heaps and an exit code.
 // Our own programs are program images (shared objects) with a private copy per process;
-// simulated programs are described by the profile and have no host code.
+// simulated programs are described by the profile; the platform runs their windows.
 #pragma once
 
 #include <memory>

@@ -32,6 +32,8 @@ struct DeviceThread : Waitable {
     // Simulated threads have no host thread; they use CPU at this share of the clock's time.
     bool simulated = false;
     DWORD loadPercent = 0;
+    // A simulated program's window thread: a host thread that reports loadPercent as its CPU too.
+    bool describedLoad = false;
     // Guarded by kernelLock():
     DWORD terminateCode = 0;      // exit code TerminateThread asked for
     DWORD suspendCount = 0;       // the thread stops at its next platform call while nonzero

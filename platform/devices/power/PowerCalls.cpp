@@ -5,6 +5,7 @@
 
 #include <mutex>
 
+#include "devices/power/PowerKey.h"
 #include "devices/system/SoftReset.h"
 #include "kernel/Device.h"
 #include "kernel/DeviceParts.h"
@@ -92,9 +93,7 @@ DWORD SetSystemPowerState(LPCWSTR psState, DWORD StateFlags, DWORD Options)
     return ERROR_SUCCESS;
 }
 
-void keybd_event(BYTE bVk, BYTE, DWORD dwFlags, DWORD)
+void ce::pressPowerKey()
 {
-    // The press asks for the power to go off; the release that follows asks nothing more.
-    if (bVk == VK_OFF && !(dwFlags & KEYEVENTF_KEYUP))
-        ce::remember({u"", POWER_STATE_OFF, 0, true});
+    remember({u"", POWER_STATE_OFF, 0, true});
 }

@@ -29,14 +29,14 @@ TEST_F(WindowTest, ParentAndChildrenGetCreationAndDestructionMessagesInWin32Orde
 
     EXPECT_EQ(GetDlgCtrlID(first), 101);
     EXPECT_EQ(GetDlgItem(parent, 102), second);
-    EXPECT_EQ(GetWindow(parent, GW_CHILD), second); // the newest child is on top
-    EXPECT_EQ(GetWindow(second, GW_HWNDNEXT), first);
+    EXPECT_EQ(GetWindow(parent, GW_CHILD), first); // children stand in creation order
+    EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), second);
     EXPECT_EQ(GetParent(first), parent);
     EXPECT_TRUE(IsChild(parent, first));
 
     ASSERT_TRUE(DestroyWindow(parent));
-    const std::vector<Received> destroyed {{parent, WM_DESTROY, 0}, {second, WM_DESTROY, 0}, {first, WM_DESTROY, 0},
-        {second, WM_NCDESTROY, 0}, {first, WM_NCDESTROY, 0}, {parent, WM_NCDESTROY, 0}};
+    const std::vector<Received> destroyed {{parent, WM_DESTROY, 0}, {first, WM_DESTROY, 0}, {second, WM_DESTROY, 0},
+        {first, WM_NCDESTROY, 0}, {second, WM_NCDESTROY, 0}, {parent, WM_NCDESTROY, 0}};
     EXPECT_EQ(MessageLog::instance().take(lifetime), destroyed);
     for (HWND hwnd : {parent, first, second})
         EXPECT_FALSE(IsWindow(hwnd));
@@ -149,9 +149,11 @@ TEST_F(WindowTest, TextClassNameAndFinding)
     EXPECT_EQ(processId, GetCurrentProcessId());
 }
 
+// Collects the test thread's windows (the device's own programs have windows too).
 BOOL collect(HWND hwnd, LPARAM lParam)
 {
-    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId())
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
     return TRUE;
 }
 

@@ -19,6 +19,8 @@
 //   OnClose=close|after:500|dialog|ignore    the answer to WM_CLOSE: close at once, after 500 ms,
 //                                 show an OK dialog, or nothing; default close
 //   HibernateBytes=131072         heap bytes WM_HIBERNATE gives back; at most the used bytes
+//   Hung=0|1                      1: the program makes its windows, then never reads its queue
+//                                 again (sends to it time out); default 0
 //   OpenDatabase=\pim.vol|Contacts Database   a database the program holds open while it runs
 //   OpenDatabase1=…, OpenDatabase2=…          (VOLUME|NAME: the volume file's device path and the
 //                                 database name, up to 31 characters); one the device lacks is
@@ -52,6 +54,12 @@ bool parseDword(std::string_view text, DWORD& value, int base = 10)
         text.remove_prefix(2);
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
     return !text.empty() && ec == std::errc() && end == text.data() + text.size();
+}
+
+bool parseFlag(std::string_view text, bool& flag)
+{
+    flag = text == "1";
+    return text == "0" || text == "1";
 }
 
 std::vector<std::string_view> split(std::string_view text, char separator)
@@ -182,10 +190,8 @@ struct SectionReader {
             program.system = value == "system";
             return value == "system" || value == "user";
         }
-        if (key == "AtBoot") {
-            program.atBoot = value == "1";
-            return value == "0" || value == "1";
-        }
+        if (key == "AtBoot")
+            return parseFlag(value, program.atBoot);
         if (key == "Threads") {
             DWORD count = 0;
             if (!parseDword(value, count) || count < 1 || count > 64)
@@ -205,6 +211,8 @@ struct SectionReader {
             return parseOnClose(value, program);
         if (key == "HibernateBytes")
             return parseDword(value, program.hibernateBytes);
+        if (key == "Hung")
+            return parseFlag(value, program.hung);
         if (isRepeatedKey(key, "Heap")) {
             if (!gaveHeap)
                 program.heaps.clear();

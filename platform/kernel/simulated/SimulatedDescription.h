@@ -50,6 +50,7 @@ struct SimulatedDescription {
     CloseBehaviour onClose = CloseBehaviour::Close;
     DWORD closeDelayMs = 0;
     DWORD hibernateBytes = 0;  // heap memory WM_HIBERNATE gives back
+    bool hung = false;         // its window thread stops reading its queue once the windows exist
     std::vector<SimulatedDatabase> openDatabases;
 
     DWORD usedHeapBytes() const

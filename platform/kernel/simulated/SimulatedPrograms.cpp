@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "ProgramCatalogue.h"
+#include "SimulatedWindows.h"
 #include "kernel/Clock.h"
 #include "kernel/Device.h"
 #include "kernel/memory/MemoryDivision.h"
@@ -64,8 +65,10 @@ std::shared_ptr<Process> startProgram(const SimulatedDescription& program, const
     process->commandLine = commandLine;
     process->simulated = true;
     process->simulation = std::make_shared<const SimulatedDescription>(program);
-    for (DWORD load : program.threadLoads)
-        process->threads.push_back(simulatedThread(*process, load, now));
+    // A program with windows runs its first thread on the host (startWindowThread).
+    const size_t hostThreads = program.windows.empty() ? 0 : 1;
+    for (size_t i = hostThreads; i < program.threadLoads.size(); ++i)
+        process->threads.push_back(simulatedThread(*process, program.threadLoads[i], now));
     process->modules.push_back(simulatedModule(fileName(program.exePath), program.exePath, program.codeSize));
     for (const auto& name : program.modules)
         process->modules.push_back(simulatedModule(name, u"\\Windows\\" + name, builtinModuleBytes));
@@ -111,7 +114,12 @@ std::shared_ptr<Process> startSimulatedProgram(const std::u16string& exePath, co
     if (!device || !readProgramCatalogue(device->profile(), programs, error))
         return nullptr;
     const SimulatedDescription* program = findProgram(programs, exePath);
-    return program ? startProgram(*program, commandLine, device->clock().utcNow()) : nullptr;
+    if (!program)
+        return nullptr;
+    auto process = startProgram(*program, commandLine, device->clock().utcNow());
+    if (!program->windows.empty())
+        startWindowThread(process);
+    return process;
 }
 
 DWORD hibernateProcess(Process& process)

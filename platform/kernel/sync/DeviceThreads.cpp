@@ -274,7 +274,7 @@ void checkTermination()
 void threadTimes(const DeviceThread& thread, ULONGLONG& kernelTime, ULONGLONG& userTime)
 {
     std::lock_guard guard(kernelLock());
-    if (thread.simulated) {
+    if (thread.simulated || thread.describedLoad) {
         Device* device = Device::current();
         const ULONGLONG end = thread.ended ? thread.exitTime : (device ? device->clock().utcNow() : thread.creationTime);
         const ULONGLONG busy = end > thread.creationTime ? (end - thread.creationTime) / 100 * thread.loadPercent : 0;

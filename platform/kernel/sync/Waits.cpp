@@ -130,6 +130,12 @@ std::list<Waiter*>& activeWaiters()
     return state().waiters;
 }
 
+void waitForWaitChange(unsigned milliseconds)
+{
+    std::unique_lock lock(state().lock);
+    state().changed.wait_for(lock, std::chrono::milliseconds(milliseconds));
+}
+
 void deviceThreadRunning()
 {
     ++state().running;

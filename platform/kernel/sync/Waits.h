@@ -27,6 +27,10 @@ std::list<Waiter*>& activeWaiters();
 // device thread told to end.
 DWORD waitForObjects(std::span<Waitable* const> objects, bool all, DWORD milliseconds);
 
+// For a host thread watching the device: waits until some wait starts, ends or changes, or
+// `milliseconds` of host time pass. Call without kernelLock() held.
+void waitForWaitChange(unsigned milliseconds);
+
 // A device thread began or stopped running platform-visible code (started, ended).
 // Both are called with kernelLock() held.
 void deviceThreadRunning();

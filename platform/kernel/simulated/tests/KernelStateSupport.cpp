@@ -78,6 +78,28 @@ ULONGLONG memoryShownFor(DWORD processId)
     return total;
 }
 
+std::vector<DWORD> threadsOf(DWORD processId)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    EXPECT_NE(snapshot, INVALID_HANDLE_VALUE);
+    std::vector<DWORD> threads;
+    for (const auto& thread : walkAll<THREADENTRY32>(snapshot, Thread32First, Thread32Next))
+        if (thread.th32OwnerProcessID == processId)
+            threads.push_back(thread.th32ThreadID);
+    CloseToolhelp32Snapshot(snapshot);
+    return threads;
+}
+
+ULONGLONG cpuTimeOf(DWORD threadId)
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    // On the device a thread id is also a handle to the thread.
+    EXPECT_TRUE(GetThreadTimes(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(threadId)), &created, &exited,
+                               &kernel, &user));
+    auto ticks = [](const FILETIME& t) { return (ULONGLONG{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+    return ticks(kernel) + ticks(user);
+}
+
 SIZE_T availablePhysical()
 {
     MEMORYSTATUS status{};

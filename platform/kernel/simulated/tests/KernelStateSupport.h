@@ -20,6 +20,10 @@ PROCESSENTRY32W processNamed(const std::u16string& exeName);
 
 // What tool help shows a process holds: every heap block, every module and a stack per thread.
 ULONGLONG memoryShownFor(DWORD processId);
+// The ids of a process's threads in tool help's order.
+std::vector<DWORD> threadsOf(DWORD processId);
+// A thread's kernel and user time together, in 100-ns units.
+ULONGLONG cpuTimeOf(DWORD threadId);
 SIZE_T availablePhysical();
 
 }  // namespace kernel_state_test

@@ -147,30 +147,28 @@ TEST(SimulatedPrograms, CreateProcessStartsADescribedProgram)
 
 TEST(SimulatedPrograms, ThreadTimesGrowWithTheClockByTheirLoad)
 {
-    TestDevice device(profileWith({{"program.busy", {{"AtBoot", "1"}, {"Threads", "2"}, {"ThreadLoad", "50,10"}}}}));
-    DWORD busy = processNamed(u"busy.exe").th32ProcessID;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    std::vector<DWORD> threads;
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-        if (entry.th32OwnerProcessID == busy)
-            threads.push_back(entry.th32ThreadID);
-    CloseToolhelp32Snapshot(snapshot);
-    ASSERT_EQ(threads.size(), 2u);
-
-    auto cpuTime = [](DWORD threadId) {
-        FILETIME created{}, exited{}, kernel{}, user{};
-        // On the device a thread id is also a handle to the thread.
-        EXPECT_TRUE(GetThreadTimes(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(threadId)), &created, &exited,
-                                   &kernel, &user));
-        auto ticks = [](const FILETIME& t) { return (ULONGLONG{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
-        return ticks(kernel) + ticks(user);
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> windows;
+    } cases[] = {
+        {"no windows", {}},
+        // The first thread then runs on the host, and still shows its described load.
+        {"a window", {{"Window", "Busy"}}},
     };
-    const ULONGLONG before[] = {cpuTime(threads[0]), cpuTime(threads[1])};
-    emulator::advanceDeviceClock(10000);
-    EXPECT_EQ(cpuTime(threads[0]) - before[0], 5000ull * 10000);  // 50% of 10 s in 100-ns units
-    EXPECT_EQ(cpuTime(threads[1]) - before[1], 1000ull * 10000);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto keys = c.windows;
+        keys.insert(keys.end(), {{"AtBoot", "1"}, {"Threads", "3"}, {"ThreadLoad", "50,10"}});
+        TestDevice device(profileWith({{"program.busy", keys}}));
+        const auto threads = threadsOf(processNamed(u"busy.exe").th32ProcessID);
+        ASSERT_EQ(threads.size(), 3u);
+
+        const ULONGLONG before[] = {cpuTimeOf(threads[0]), cpuTimeOf(threads[1]), cpuTimeOf(threads[2])};
+        emulator::advanceDeviceClock(10000);
+        EXPECT_EQ(cpuTimeOf(threads[0]) - before[0], 5000ull * 10000);  // 50% of 10 s in 100-ns units
+        EXPECT_EQ(cpuTimeOf(threads[1]) - before[1], 1000ull * 10000);
+        EXPECT_EQ(cpuTimeOf(threads[2]) - before[2], 0u);
+    }
 }
 
 TEST(SimulatedPrograms, BadSectionsStopTheBootNamingSectionAndKey)
@@ -185,6 +183,7 @@ TEST(SimulatedPrograms, BadSectionsStopTheBootNamingSectionAndKey)
         {{{"Threads", "1"}, {"ThreadLoad", "1,2"}}, "[program.bad] ThreadLoad"},
         {{{"Kind", "daemon"}}, "[program.bad] Kind=daemon"},
         {{{"AtBoot", "yes"}}, "[program.bad] AtBoot=yes"},
+        {{{"Hung", "2"}}, "[program.bad] Hung=2"},
         {{{"Path", "Windows\\bad.exe"}}, "[program.bad] Path="},
         {{{"Heap", "default:12"}}, "[program.bad] Heap=default:12"},
         {{{"Heap", "cache:100:0"}}, "[program.bad] Heap"},

@@ -1,0 +1,47 @@
+// Small helpers the basic controls share: reading a tap's point, copying text out to a
+// caller's buffer, and painting that asks the parent for colours as the device's controls do.
+#pragma once
+
+#include <string>
+
+#include "gwes/controls/ControlState.h"
+#include "windows.h"
+
+namespace ce::gwes::basic {
+
+// The client point of a stylus message's lParam (signed coordinates).
+POINT pointOf(LPARAM lParam);
+bool isInside(const RECT& rect, POINT point);
+// The window's client rectangle (empty for a window that is gone).
+RECT clientRect(HWND hwnd);
+DWORD styleOf(HWND hwnd);
+// Sets or clears style bits of a window.
+void changeStyle(HWND hwnd, DWORD bits, bool set);
+
+// Copies `text` and a terminator into `buffer` of `capacity` characters (truncating); the
+// number of characters copied.
+size_t copyText(const std::u16string& text, LPWSTR buffer, size_t capacity);
+
+// The window's text as WM_GETTEXT gives it.
+std::u16string windowText(HWND hwnd);
+
+// Validates the window as WM_PAINT must, asking the parent for its colours with `ctlColor`
+// (WM_CTLCOLOR*); the paint's HDC for owner drawing. End with EndPaint.
+HDC beginControlPaint(HWND hwnd, PAINTSTRUCT& paint, UINT ctlColor);
+// A whole WM_PAINT of a control that draws nothing itself yet.
+LRESULT paintControl(HWND hwnd, UINT ctlColor);
+
+// What every basic control answers alike: WM_SETFONT/WM_GETFONT over its font, a redraw on
+// WM_ENABLE and WM_SETTEXT; the rest as DefWindowProcW does.
+LRESULT defaultControlProc(HWND hwnd, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The window procedure of a control class whose messages `handle` answers with the window's
+// state of type State.
+template <typename State, LRESULT (*handle)(HWND, State&, UINT, WPARAM, LPARAM)>
+LRESULT controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto state = controlState<State>(hwnd);
+    return state ? handle(hwnd, *state, message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace ce::gwes::basic

@@ -1,0 +1,93 @@
+// The dialog window classes and what a dialog does with a message: its dialog procedure sees
+// it first; what the procedure leaves, DefDlgProcW handles.
+#include "DialogState.h"
+#include "Dialogs.h"
+#include "gwes/SystemClasses.h"
+
+namespace ce::gwes {
+namespace {
+
+const SystemClassRegistration dialogClass({dialogClassName, dialogWindowProc, CS_DBLCLKS, DLGWINDOWEXTRA});
+const SystemClassRegistration messageBoxClass({messageBoxClassName, dialogWindowProc, CS_DBLCLKS, DLGWINDOWEXTRA});
+
+// Messages whose answer is the dialog procedure's own return value, not DWL_MSGRESULT.
+bool answersDirectly(UINT message)
+{
+    switch (message) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_INITDIALOG:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The push button with BS_DEFPUSHBUTTON, or the DM_SETDEFID id.
+WORD defaultButtonId(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (SendMessageW(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
+            return static_cast<WORD>(GetDlgCtrlID(child));
+    }
+    const auto state = dialogState(dialog);
+    return state ? state->defaultId : static_cast<WORD>(IDOK);
+}
+
+} // namespace
+
+LRESULT dialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (auto proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrW(hwnd, DWLP_DLGPROC))) {
+        if (const INT_PTR handled = proc(hwnd, message, wParam, lParam)) {
+            if (answersDirectly(message))
+                return handled;
+            return IsWindow(hwnd) ? GetWindowLongPtrW(hwnd, DWLP_MSGRESULT) : 0;
+        }
+    }
+    return DefDlgProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace ce::gwes
+
+using namespace ce::gwes;
+
+LRESULT DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (Msg) {
+    case WM_CLOSE:
+        // Closing a dialog is its Cancel.
+        SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+            reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDCANCEL)));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMMAND:
+    case WM_NOTIFY:
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(defaultButtonId(hDlg), DC_HASDEFID);
+    case DM_SETDEFID:
+        if (const auto state = dialogState(hDlg))
+            state->defaultId = static_cast<WORD>(wParam);
+        return TRUE;
+    case WM_NEXTDLGCTL: {
+        HWND next = lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hDlg, GetFocus(), wParam != 0);
+        if (next)
+            SetFocus(next);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(hDlg, Msg, wParam, lParam);
+    }
+}
