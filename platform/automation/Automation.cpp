@@ -12,6 +12,7 @@
 #include "kernel/Device.h"
 #include "WindowReading.h"
 #include "aygshell.h"
+#include "commdlg.h"
 #include "emulator/Device.h"
 #include "emulator/Shell.h"
 #include "emulator/Text.h"
@@ -44,6 +45,12 @@ void letTimePass(DWORD ms)
         advanceDeviceClock(ms);
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// A button's command to its window, as a tap on the button gives it.
+void postCommand(HWND window, int id, HWND button)
+{
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
 void tapCentre(HWND hwnd)
@@ -202,13 +209,13 @@ HWND frontWindow()
     return GetForegroundWindow();
 }
 
-// The file dialog shown now: a shown dialog with the file-name edit (id 0x0480).
+// The file dialog shown now: a shown dialog with the file-name edit.
 HWND shownFileDialog()
 {
     HWND found = nullptr;
     EnumWindows(
         [](HWND hwnd, LPARAM result) {
-            if (IsWindowVisible(hwnd) && GetDlgItem(hwnd, 0x0480) && isClass(hwnd, u"Dialog")) {
+            if (IsWindowVisible(hwnd) && GetDlgItem(hwnd, edt1) && isClass(hwnd, u"Dialog")) {
                 *reinterpret_cast<HWND*>(result) = hwnd;
                 return FALSE;
             }
@@ -392,7 +399,7 @@ std::string Automation::ok()
     HWND top = GetForegroundWindow();
     if (!top)
         return "no window is in the foreground";
-    PostMessageW(top, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    postCommand(top, IDOK, nullptr);
     settle();
     return {};
 }
@@ -406,7 +413,7 @@ std::string Automation::answer(const std::u16string& button)
     HWND control = id ? GetDlgItem(box, id) : nullptr;
     if (!control)
         return "the message box has no " + utf8(button) + " button";
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    postCommand(box, id, control);
     settle();
     return {};
 }
@@ -416,8 +423,8 @@ std::string Automation::file(const std::u16string& devicePath)
     HWND dialog = shownFileDialog();
     if (!dialog)
         return "no open or save dialog is shown";
-    SetDlgItemTextW(dialog, 0x0480, devicePath.c_str());
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    SetDlgItemTextW(dialog, edt1, devicePath.c_str());
+    postCommand(dialog, IDOK, GetDlgItem(dialog, IDOK));
     settle();
     return {};
 }

@@ -107,7 +107,7 @@ using PSHMENUBARINFO = SHMENUBARINFO*;
 
 #define SHCMBM_SETSUBMENU (WM_USER + 400) // wParam: button id, lParam: HMENU; the previous HMENU
 #define SHCMBM_GETSUBMENU (WM_USER + 401) // lParam: button id; its popup HMENU
-#define SHCMBM_GETMENU (WM_USER + 402)    // the menu the bar was made from
+#define SHCMBM_GETMENU (WM_USER + 402) // the menu the bar was made from
 
 WINBASEAPI BOOL SHCreateMenuBar(SHMENUBARINFO* pmbi);
 // The menu bar that hwnd owns, or null.

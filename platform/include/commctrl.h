@@ -52,6 +52,10 @@ WINBASEAPI void InitCommonControls();
 #define CCM_SETUNICODEFORMAT (CCM_FIRST + 5)
 #define CCM_GETUNICODEFORMAT (CCM_FIRST + 6)
 
+// Colours a control is given: none, or the system's default.
+#define CLR_NONE 0xFFFFFFFFL
+#define CLR_DEFAULT 0xFF000000L
+
 // ---- Items shared by the list and tree views --------------------------------------------------
 
 // The state image (check boxes: 1 unchecked, 2 checked) in an item's state bits 12-15.

@@ -64,8 +64,8 @@ void openLevel(HWND hwnd, PopupMenuState& state, HMENU popup, int position)
         SendMessageW(state.owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(position, FALSE));
     const PopupLevel& parent = state.levels.back();
     PopupLevel level {popup, -1, {}};
-    level.rect = placePopup(popupMenuSize(popup), parent.rect.right,
-        parent.rect.top + itemTop(parent.menu, position), TPM_LEFTALIGN | TPM_TOPALIGN, nullptr);
+    level.rect = placePopup(popupMenuSize(popup), parent.rect.right, parent.rect.top + itemTop(parent.menu, position),
+        TPM_LEFTALIGN | TPM_TOPALIGN, nullptr);
     state.levels.push_back(level);
     showLevel(hwnd, level);
 }
@@ -204,8 +204,8 @@ BOOL findWatchingPopup(HWND hwnd, LPARAM lParam)
 {
     auto* search = reinterpret_cast<OwnedPopupSearch*>(lParam);
     WCHAR className[8] = {};
-    if (GetWindow(hwnd, GW_OWNER) != search->owner || !GetClassNameW(hwnd, className, 8) ||
-        !sameNameDevice(className, popupMenuClass))
+    if (GetWindow(hwnd, GW_OWNER) != search->owner || !GetClassNameW(hwnd, className, 8)
+        || !sameNameDevice(className, popupMenuClass))
         return TRUE;
     StatePtr state = gwes::controlState<PopupMenuState>(hwnd);
     if (!state || !state->ownerProc)
@@ -238,8 +238,7 @@ void watchOwner(PopupMenuState& state)
 
 void unwatchOwner(PopupMenuState& state)
 {
-    if (state.ownerProc &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(state.owner, GWLP_WNDPROC)) == watchedOwnerProc)
+    if (state.ownerProc && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(state.owner, GWLP_WNDPROC)) == watchedOwnerProc)
         SetWindowLongPtrW(state.owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.ownerProc));
     state.ownerProc = nullptr;
 }
@@ -299,13 +298,13 @@ LRESULT popupMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case popupChoosePath: {
         std::vector<int> path;
         const auto& texts = *reinterpret_cast<const std::vector<std::u16string>*>(lParam);
-        return !state->ended && positionsOfTexts(state->levels.front().menu, texts, path) &&
-            choosePath(hwnd, *state, path);
+        return !state->ended && positionsOfTexts(state->levels.front().menu, texts, path)
+            && choosePath(hwnd, *state, path);
     }
     case popupChooseId: {
         std::vector<int> path;
-        return !state->ended && positionsOfId(state->levels.front().menu, static_cast<UINT>(wParam), path) &&
-            choosePath(hwnd, *state, path);
+        return !state->ended && positionsOfId(state->levels.front().menu, static_cast<UINT>(wParam), path)
+            && choosePath(hwnd, *state, path);
     }
     case popupDescribe:
         if (state->ended)
@@ -370,8 +369,8 @@ RECT placePopup(SIZE size, int x, int y, UINT flags, const RECT* exclude)
     const SIZE screen = gwes::screenSize();
     LONG left = x - ((flags & TPM_CENTERALIGN) ? size.cx / 2 : (flags & TPM_RIGHTALIGN) ? size.cx : 0);
     LONG top = y - ((flags & TPM_VCENTERALIGN) ? size.cy / 2 : (flags & TPM_BOTTOMALIGN) ? size.cy : 0);
-    const bool overlaps = exclude && left < exclude->right && left + size.cx > exclude->left &&
-        top < exclude->bottom && top + size.cy > exclude->top;
+    const bool overlaps = exclude && left < exclude->right && left + size.cx > exclude->left && top < exclude->bottom
+        && top + size.cy > exclude->top;
     if (overlaps && (flags & TPM_VERTICAL))
         top = exclude->bottom + size.cy <= screen.cy ? exclude->bottom : exclude->top - size.cy;
     else if (overlaps)

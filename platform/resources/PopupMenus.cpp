@@ -51,8 +51,7 @@ void runPopup(HWND popup, const PopupMenuState& state)
         }
     }
     MSG leftover;
-    while (PeekMessageW(&leftover, popup, ce::popupWake, ce::popupWake, PM_REMOVE)) {
-    }
+    while (PeekMessageW(&leftover, popup, ce::popupWake, ce::popupWake, PM_REMOVE)) { }
     if (quit)
         PostQuitMessage(quitCode);
 }

@@ -10,21 +10,15 @@ namespace {
 const SystemClassRegistration dialogClass({dialogClassName, dialogWindowProc, CS_DBLCLKS, DLGWINDOWEXTRA});
 const SystemClassRegistration messageBoxClass({messageBoxClassName, dialogWindowProc, CS_DBLCLKS, DLGWINDOWEXTRA});
 
+bool isColourRequest(UINT message)
+{
+    return message >= WM_CTLCOLOREDIT && message <= WM_CTLCOLORSTATIC;
+}
+
 // Messages whose answer is the dialog procedure's own return value, not DWL_MSGRESULT.
 bool answersDirectly(UINT message)
 {
-    switch (message) {
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_INITDIALOG:
-        return true;
-    default:
-        return false;
-    }
+    return message == WM_INITDIALOG || isColourRequest(message);
 }
 
 // The push button with BS_DEFPUSHBUTTON, or the DM_SETDEFID id.
@@ -66,12 +60,6 @@ LRESULT DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMMAND:
     case WM_NOTIFY:
         return 0;
@@ -88,6 +76,7 @@ LRESULT DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     default:
-        return DefWindowProcW(hDlg, Msg, wParam, lParam);
+        // The colour requests get no brush: the system's colours stand.
+        return isColourRequest(Msg) ? 0 : DefWindowProcW(hDlg, Msg, wParam, lParam);
     }
 }

@@ -19,13 +19,6 @@
 #define PBM_SETBARCOLOR (WM_USER + 9)
 #define PBM_SETBKCOLOR (CCM_FIRST + 1)
 
-#ifndef CLR_NONE
-#define CLR_NONE 0xFFFFFFFFL
-#endif
-#ifndef CLR_DEFAULT
-#define CLR_DEFAULT 0xFF000000L
-#endif
-
 struct PBRANGE {
     int iLow;
     int iHigh;

@@ -163,6 +163,14 @@ DWORD loadProgramModule(const std::shared_ptr<Process>& process, const std::file
     return ERROR_SUCCESS;
 }
 
+void addPlatformProgramModule(Process& process)
+{
+    std::lock_guard loader(loaderLock());
+    auto module = newModule(process.exePath);
+    module->builtin = true;
+    addModule(process, module);
+}
+
 std::shared_ptr<Module> loadLibraryInto(Process& process, std::u16string_view name, DWORD& error)
 {
     std::lock_guard loader(loaderLock());

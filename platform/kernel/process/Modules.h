@@ -13,6 +13,8 @@ namespace ce {
 // Loads the program image of a new process as its first module. ERROR_SUCCESS, or
 // ERROR_BAD_EXE_FORMAT when the file is no image or exports no WinMain.
 DWORD loadProgramModule(const std::shared_ptr<Process>& process, const std::filesystem::path& hostFile);
+// Gives a process of one of the platform's own programs its program module: a built-in one.
+void addPlatformProgramModule(Process& process);
 
 // LoadLibraryW's work: a name alone is looked for in the program's folder, then in \Windows.
 // The module with its count raised, or null with ERROR_MOD_NOT_FOUND / ERROR_BAD_EXE_FORMAT.

@@ -1,8 +1,9 @@
-// Process calls: starting program images (or the profile's simulated programs), ending
-// processes, and what a process handle tells.
+// Process calls: starting program images (or the platform's own and the profile's simulated
+// programs), ending processes, and what a process handle tells.
 #include "kfuncs.h"
 
 #include "Modules.h"
+#include "PlatformPrograms.h"
 #include "ProcessContext.h"
 #include "ProgramImage.h"
 #include "kernel/Device.h"
@@ -28,15 +29,16 @@ std::u16string programPath(std::u16string_view name)
     return path.front() == u'\\' ? path : u"\\" + path;
 }
 
-// The main thread: WinMain, whose return ends the process as ExitProcess would.
-void startMainThread(Process& process, bool suspended)
+// The main thread: WinMain (the program image's, or `entry` for the platform's own programs),
+// whose return ends the process as ExitProcess would.
+void startMainThread(Process& process, bool suspended, WinMainEntry entry = nullptr)
 {
     std::shared_ptr<Module> program;
     {
         std::lock_guard guard(kernelLock());
         program = process.modules.front();
     }
-    auto winMain = reinterpret_cast<WinMainEntry>(moduleSymbol(*program, "WinMain"));
+    auto winMain = entry ? entry : reinterpret_cast<WinMainEntry>(moduleSymbol(*program, "WinMain"));
     HINSTANCE instance = program->handle;
     Process* owner = &process;
     launchDeviceThread(
@@ -50,16 +52,33 @@ void startMainThread(Process& process, bool suspended)
         suspended);
 }
 
-// Starts program image `hostFile` as a new process; ERROR_BAD_EXE_FORMAT when it is none.
-DWORD startProgramImage(const std::u16string& path, const std::filesystem::path& hostFile,
-    const std::u16string& commandLine, bool suspended, std::shared_ptr<Process>& process)
+// A new process of the device for `path`, the calling process its parent.
+std::shared_ptr<Process> newProcess(const std::u16string& path, const std::u16string& commandLine)
 {
-    process = std::make_shared<Process>();
+    auto process = std::make_shared<Process>();
     process->exePath = path;
     process->commandLine = commandLine;
     Process* parent = currentProcess();
     process->parentId = parent ? parent->id : 0;
     addProcess(process);
+    return process;
+}
+
+// Starts one of the platform's own programs as a new process.
+std::shared_ptr<Process> startPlatformProgram(
+    const std::u16string& path, const PlatformProgram& program, const std::u16string& commandLine, bool suspended)
+{
+    auto process = newProcess(path, commandLine);
+    addPlatformProgramModule(*process);
+    startMainThread(*process, suspended, program.winMain);
+    return process;
+}
+
+// Starts program image `hostFile` as a new process; ERROR_BAD_EXE_FORMAT when it is none.
+DWORD startProgramImage(const std::u16string& path, const std::filesystem::path& hostFile,
+    const std::u16string& commandLine, bool suspended, std::shared_ptr<Process>& process)
+{
+    process = newProcess(path, commandLine);
     if (DWORD error = loadProgramModule(process, hostFile)) {
         abandonProcess(*process, error);
         return error;
@@ -112,8 +131,11 @@ BOOL CreateProcessW(LPCWSTR lpApplicationName, LPWSTR lpCommandLine, LPSECURITY_
     std::filesystem::path hostFile;
     DWORD error = fileSystem->hostPathOf(path.c_str(), hostFile);
     std::shared_ptr<ce::Process> process;
+    const ce::PlatformProgram* platformProgram = ce::findPlatformProgram(path);
     if (error == ERROR_SUCCESS && ce::hasImageSignature(hostFile))
         error = ce::startProgramImage(path, hostFile, commandLine, dwCreationFlags & CREATE_SUSPENDED, process);
+    else if (error == ERROR_SUCCESS && platformProgram)
+        process = ce::startPlatformProgram(path, *platformProgram, commandLine, dwCreationFlags & CREATE_SUSPENDED);
     else if ((process = ce::startSimulatedProgram(path, commandLine)) != nullptr)
         error = ERROR_SUCCESS;
     else if (error == ERROR_SUCCESS)

@@ -69,7 +69,8 @@ protected:
         wc.lpfnWndProc = ownerProc;
         wc.lpszClassName = u"PopupOwner";
         ASSERT_NE(RegisterClassW(&wc), 0);
-        owner = CreateWindowExW(0, u"PopupOwner", u"Owner", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr, nullptr, nullptr);
+        owner = CreateWindowExW(
+            0, u"PopupOwner", u"Owner", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(owner, nullptr);
         zoom = CreatePopupMenu();
         AppendMenuW(zoom, MF_STRING, IDM_IN, u"&In");
@@ -133,10 +134,10 @@ TEST_F(PopupMenuTest, ChoosingByTextsFollowsSubMenusAndRefusesWhatCannotBeChosen
         {u"&Open", true, IDM_OPEN},
         {u"e&XIT", true, IDM_EXIT},
         {u"zoom/in", true, IDM_IN},
-        {u"Zoom/Out", false, 0},   // grayed
-        {u"Gone", false, 0},       // grayed
+        {u"Zoom/Out", false, 0}, // grayed
+        {u"Gone", false, 0}, // grayed
         {u"Missing", false, 0},
-        {u"New/In", false, 0},     // New opens no sub-menu
+        {u"New/In", false, 0}, // New opens no sub-menu
         {u"Zoom/", false, 0},
         {u"", false, 0},
     };
@@ -227,7 +228,7 @@ TEST_F(PopupMenuTest, KeysMoveTheHighlightAndChoose)
         {{VK_DOWN, VK_RETURN}, IDM_NEW},
         {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}, IDM_IN}, // skips the separator
         {{VK_UP, VK_UP, VK_RETURN}, IDM_EXIT}, // wraps from the top; Gone is grayed but highlighted first
-        {{VK_UP, VK_RETURN, VK_ESCAPE}, 0},     // grayed: nothing happens until escape
+        {{VK_UP, VK_RETURN, VK_ESCAPE}, 0}, // grayed: nothing happens until escape
         {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE, VK_UP, VK_RETURN}, IDM_OPEN}, // escape closes Zoom
     };
     for (const Case& c : cases) {
@@ -309,10 +310,13 @@ TEST_F(PopupMenuTest, PlacementFollowsTheAlignmentFlagsInsideTheScreen)
     for (const Case& c : cases) {
         RECT rect {};
         TPMPARAMS params {sizeof(TPMPARAMS), c.exclude};
-        track(c.flags | TPM_RETURNCMD, [&] {
-            GetWindowRect(emulator::openPopupMenu().window, &rect);
-            emulator::cancelPopupMenu();
-        }, c.x, c.y, &params);
+        track(
+            c.flags | TPM_RETURNCMD,
+            [&] {
+                GetWindowRect(emulator::openPopupMenu().window, &rect);
+                emulator::cancelPopupMenu();
+            },
+            c.x, c.y, &params);
         EXPECT_EQ(rect.left, c.expected.left) << c.flags;
         EXPECT_EQ(rect.top, c.expected.top) << c.flags;
         EXPECT_EQ(rect.right, c.expected.right) << c.flags;

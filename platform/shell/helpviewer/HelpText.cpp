@@ -70,7 +70,8 @@ std::u16string attributeValue(std::u16string_view attributes, std::u16string_vie
         while (pos < attributes.size() && (isSpace(attributes[pos]) || attributes[pos] == u'/'))
             ++pos;
         const size_t nameStart = pos;
-        while (pos < attributes.size() && !isSpace(attributes[pos]) && attributes[pos] != u'=' && attributes[pos] != u'>')
+        while (
+            pos < attributes.size() && !isSpace(attributes[pos]) && attributes[pos] != u'=' && attributes[pos] != u'>')
             ++pos;
         const std::u16string attribute = lower(attributes.substr(nameStart, pos - nameStart));
         if (pos >= attributes.size() || attributes[pos] != u'=') {
@@ -78,10 +79,11 @@ std::u16string attributeValue(std::u16string_view attributes, std::u16string_vie
             continue;
         }
         ++pos;
-        const char16_t quote = pos < attributes.size() && (attributes[pos] == u'"' || attributes[pos] == u'\'')
-            ? attributes[pos++] : 0;
+        const char16_t quote
+            = pos < attributes.size() && (attributes[pos] == u'"' || attributes[pos] == u'\'') ? attributes[pos++] : 0;
         const size_t valueStart = pos;
-        while (pos < attributes.size() && (quote ? attributes[pos] != quote : !isSpace(attributes[pos]) && attributes[pos] != u'>'))
+        while (pos < attributes.size()
+            && (quote ? attributes[pos] != quote : !isSpace(attributes[pos]) && attributes[pos] != u'>'))
             ++pos;
         if (attribute == name)
             return std::u16string(attributes.substr(valueStart, pos - valueStart));
@@ -98,8 +100,8 @@ bool namesAnchor(const Tag& tag, std::u16string_view anchor)
     const auto matches = [&](const std::u16string& value) {
         return !value.empty() && (anchor.empty() || sameNameDevice(value, anchor));
     };
-    return (tag.name == u"a" && matches(attributeValue(tag.attributes, u"name"))) ||
-        matches(attributeValue(tag.attributes, u"id"));
+    return (tag.name == u"a" && matches(attributeValue(tag.attributes, u"name")))
+        || matches(attributeValue(tag.attributes, u"id"));
 }
 
 constexpr std::array lineTags {u"br", u"div", u"li", u"tr", u"dt", u"dd", u"hr", u"center", u"address", u"caption"};
@@ -120,8 +122,8 @@ std::u16string decodeEntity(std::u16string_view text, size_t at, size_t& length)
     if (semicolon == std::u16string_view::npos || semicolon - at > 10)
         return u"&";
     const std::u16string name = lower(text.substr(at + 1, semicolon - at - 1));
-    static constexpr std::pair<const char16_t*, char16_t> named[] = {
-        {u"amp", u'&'}, {u"lt", u'<'}, {u"gt", u'>'}, {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u' '}};
+    static constexpr std::pair<const char16_t*, char16_t> named[]
+        = {{u"amp", u'&'}, {u"lt", u'<'}, {u"gt", u'>'}, {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u' '}};
     for (const auto& [entity, character] : named) {
         if (name == entity) {
             length = semicolon - at + 1;
@@ -304,8 +306,8 @@ std::u16string helpFileText(const std::vector<BYTE>& bytes)
         return text;
     }
     const bool utf8Mark = bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
-    const std::string_view narrow(reinterpret_cast<const char*>(bytes.data()) + (utf8Mark ? 3 : 0),
-        bytes.size() - (utf8Mark ? 3 : 0));
+    const std::string_view narrow(
+        reinterpret_cast<const char*>(bytes.data()) + (utf8Mark ? 3 : 0), bytes.size() - (utf8Mark ? 3 : 0));
     std::u16string text;
     if (emulator::fromUtf8Strict(narrow, text))
         return text;

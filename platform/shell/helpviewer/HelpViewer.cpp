@@ -4,6 +4,7 @@
 
 #include "HelpText.h"
 #include "gwes/SystemClasses.h"
+#include "kernel/process/PlatformPrograms.h"
 #include "shell/menubar/ShellMetrics.h"
 #include "text/CaseTable.h"
 
@@ -114,5 +115,8 @@ int helpViewerMain(HINSTANCE, HINSTANCE, LPWSTR commandLine, int show)
     }
     return static_cast<int>(msg.wParam);
 }
+
+// \Windows\peghelp.exe runs helpViewerMain in a process of its own.
+const PlatformProgramRegistration program({u"peghelp.exe", helpViewerMain});
 
 } // namespace ce::shell

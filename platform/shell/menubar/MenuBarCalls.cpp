@@ -56,8 +56,8 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* pmbi)
     const SIZE screen = ce::gwes::screenSize();
     const int height = GetSystemMetrics(SM_CYMENU);
     const DWORD style = WS_POPUP | ((pmbi->dwFlags & SHCMBF_HIDDEN) ? 0 : WS_VISIBLE);
-    pmbi->hwndMB = CreateWindowExW(WS_EX_NOACTIVATE, ce::shell::menuBarClass, u"", style, 0, screen.cy - height, screen.cx,
-        height, pmbi->hwndParent, nullptr, pmbi->hInstRes, &setup);
+    pmbi->hwndMB = CreateWindowExW(WS_EX_NOACTIVATE, ce::shell::menuBarClass, u"", style, 0, screen.cy - height,
+        screen.cx, height, pmbi->hwndParent, nullptr, pmbi->hInstRes, &setup);
     if (!pmbi->hwndMB && setup.ownsMenu)
         DestroyMenu(setup.menu);
     return pmbi->hwndMB != nullptr;

@@ -9,11 +9,11 @@
 
 namespace ce::shell {
 
-constexpr int sipPanelHeight = 80;     // the input panel, above the menu bar when it is up
-constexpr int popupItemHeight = 18;    // a text item of a pop-up menu
+constexpr int sipPanelHeight = 80; // the input panel, above the menu bar when it is up
+constexpr int popupItemHeight = 18; // a text item of a pop-up menu
 constexpr int popupSeparatorHeight = 6;
-constexpr int popupCharWidth = 6;      // average character width of the menu font
-constexpr int popupTextMargin = 24;    // check-mark column and right margin around the text
+constexpr int popupCharWidth = 6; // average character width of the menu font
+constexpr int popupTextMargin = 24; // check-mark column and right margin around the text
 constexpr int popupMinWidth = 60;
 
 // The screen without the title bar at the top: where full-screen windows go.

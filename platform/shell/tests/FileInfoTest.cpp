@@ -133,8 +133,8 @@ TEST_F(FileInfoTest, FileAttributesStandInForAMissingFile)
     for (const Case& c : {Case {u"\\Nowhere\\q.txt", FILE_ATTRIBUTE_NORMAL, u"TXT File", text},
              Case {u"\\Nowhere\\Sub", FILE_ATTRIBUTE_DIRECTORY, u"Folder", folder},
              Case {u"\\README", FILE_ATTRIBUTE_DIRECTORY, u"Folder", folder}}) {
-        const SHFILEINFO info = infoOf(c.path, SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON,
-            c.attributes);
+        const SHFILEINFO info = infoOf(
+            c.path, SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON, c.attributes);
         EXPECT_EQ(std::u16string(info.szTypeName), c.typeName);
         EXPECT_EQ(info.iIcon, c.sameIconAs);
     }

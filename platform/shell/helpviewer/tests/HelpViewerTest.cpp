@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 #include "../HelpViewer.h"
 #include "TestDevice.h"
@@ -131,6 +132,36 @@ TEST_F(HelpViewerTest, SecondStartShowsItsTopicInTheOpenViewer)
     EXPECT_EQ(textOf(GetWindow(viewer, GW_CHILD)), optionsText);
     EXPECT_EQ(GetForegroundWindow(), viewer);
     closeViewer(viewer);
+}
+
+TEST_F(HelpViewerTest, PeghelpIsAProgramOfTheDevice)
+{
+    SetLastError(0);
+    PROCESS_INFORMATION started {};
+    EXPECT_FALSE(CreateProcessW(u"\\Windows\\peghelp.exe", nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &started));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "only where its ROM file is";
+
+    std::ofstream(dev.hostPath(u"\\Windows\\peghelp.exe"), std::ios::binary) << "ROM";
+    WCHAR commandLine[] = u"file:Kelvara.htm#main";
+    ASSERT_TRUE(CreateProcessW(u"peghelp", commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &started))
+        << GetLastError();
+    HWND viewer = nullptr;
+    for (int i = 0; i < 100000 && !(viewer && IsWindowVisible(viewer)); ++i) {
+        viewer = FindWindowW(u"peghelp", u"Help"); // shown once its text is in place
+        std::this_thread::yield();
+    }
+    ASSERT_NE(viewer, nullptr);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(viewer, &owner);
+    EXPECT_EQ(owner, started.dwProcessId);
+    EXPECT_EQ(textOf(GetWindow(viewer, GW_CHILD)), mainText);
+    PostMessageW(viewer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(started.hProcess, INFINITE), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    EXPECT_TRUE(GetExitCodeProcess(started.hProcess, &exitCode));
+    EXPECT_EQ(exitCode, 0U);
+    CloseHandle(started.hProcess);
+    CloseHandle(started.hThread);
 }
 
 } // namespace

@@ -18,7 +18,8 @@ protected:
         wc.lpfnWndProc = DefWindowProcW;
         wc.lpszClassName = u"PlainDialog";
         RegisterClassW(&wc);
-        return CreateWindowExW(0, u"PlainDialog", u"Dialog", style, 10, 40, 200, 100, parent, nullptr, nullptr, nullptr);
+        return CreateWindowExW(
+            0, u"PlainDialog", u"Dialog", style, 10, 40, 200, 100, parent, nullptr, nullptr, nullptr);
     }
 
     static RECT rectOf(HWND hwnd)

@@ -10,8 +10,8 @@ constexpr CeMenuItem menuItems[] = {{u"Cu&t", IDM_CUT}, {u"&Copy", IDM_COPY}, {}
 constexpr CeMenuItem twoButtons[] = {{u"&Done", IDM_DONE}, {u"&Menu", IDM_MENU, 0, menuItems}};
 
 constexpr CeMenuItem editItems[] = {{u"&Options", IDM_OPTIONS}};
-constexpr CeMenuItem threeButtons[] = {
-    {u"&Done", IDM_DONE}, {u"&Edit", IDM_EDIT, 0, editItems}, {u"&About", IDM_ABOUT, MF_GRAYED}};
+constexpr CeMenuItem threeButtons[]
+    = {{u"&Done", IDM_DONE}, {u"&Edit", IDM_EDIT, 0, editItems}, {u"&About", IDM_ABOUT, MF_GRAYED}};
 
 } // namespace
 

@@ -7,7 +7,7 @@
 #include <mutex>
 #include <vector>
 
-#include "../../../resources/tests/ActionThread.h"
+#include "ActionThread.h"
 #include "MenuBarIds.h"
 #include "TestDevice.h"
 #include "aygshell.h"
@@ -49,7 +49,8 @@ protected:
         wc.lpfnWndProc = parentProc;
         wc.lpszClassName = u"BarParent";
         ASSERT_NE(RegisterClassW(&wc), 0);
-        parent = CreateWindowExW(0, u"BarParent", u"Main", WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr, nullptr, nullptr);
+        parent = CreateWindowExW(
+            0, u"BarParent", u"Main", WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(parent, nullptr);
     }
     void TearDown() override
@@ -146,7 +147,8 @@ TEST_F(MenuBarTest, FlagsChooseTheMenuAndVisibility)
         {"resource", IDR_THREE_BUTTONS, 0, 3, true},
         {"hidden", IDR_TWO_BUTTONS, SHCMBF_HIDDEN, 2, false},
         {"empty", IDR_MISSING, SHCMBF_EMPTYBAR, 0, true},
-        {"menu handle", static_cast<UINT>(reinterpret_cast<UINT_PTR>(own)), SHCMBF_HMENU | SHCMBF_HIDESIPBUTTON, 1, true},
+        {"menu handle", static_cast<UINT>(reinterpret_cast<UINT_PTR>(own)), SHCMBF_HMENU | SHCMBF_HIDESIPBUTTON, 1,
+            true},
     };
     for (const Case& c : cases) {
         SHMENUBARINFO info = barInfo(c.id, c.flags);
@@ -168,9 +170,14 @@ TEST_F(MenuBarTest, BadRequestsFail)
     };
     const Case cases[] = {
         {"missing resource", [](SHMENUBARINFO& i) { i.nToolBarId = IDR_MISSING; }, ERROR_RESOURCE_NAME_NOT_FOUND},
-        {"no parent", [](SHMENUBARINFO& i) { i.hwndParent = reinterpret_cast<HWND>(0x4321); }, ERROR_INVALID_WINDOW_HANDLE},
+        {"no parent", [](SHMENUBARINFO& i) { i.hwndParent = reinterpret_cast<HWND>(0x4321); },
+            ERROR_INVALID_WINDOW_HANDLE},
         {"small size", [](SHMENUBARINFO& i) { i.cbSize = 8; }, ERROR_INVALID_PARAMETER},
-        {"bad menu handle", [](SHMENUBARINFO& i) { i.dwFlags = SHCMBF_HMENU; i.nToolBarId = 0x1234; },
+        {"bad menu handle",
+            [](SHMENUBARINFO& i) {
+                i.dwFlags = SHCMBF_HMENU;
+                i.nToolBarId = 0x1234;
+            },
             ERROR_INVALID_MENU_HANDLE},
     };
     for (const Case& c : cases) {
@@ -291,9 +298,7 @@ TEST_F(MenuBarTest, TapsOnPlainButtonsSendTheirCommandToTheParent)
     };
     const LPARAM from = reinterpret_cast<LPARAM>(bar);
     const Case cases[] = {
-        {0, {{IDM_DONE, from}}},
-        {79, {{IDM_DONE, from}}},
-        {200, {}}, // About is grayed
+        {0, {{IDM_DONE, from}}}, {79, {{IDM_DONE, from}}}, {200, {}}, // About is grayed
         {300, {}}, // past the bar
     };
     for (const Case& c : cases) {
