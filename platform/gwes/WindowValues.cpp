@@ -163,6 +163,12 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         DestroyWindow(hWnd);
         return 0;
+    case WM_CANCELMODE:
+        // Modes the window's thread is in end: a pop-up menu, the stylus capture.
+        EndMenu();
+        if (GetCapture() == hWnd)
+            ReleaseCapture();
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint {};
         BeginPaint(hWnd, &paint);

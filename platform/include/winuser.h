@@ -188,6 +188,9 @@ using LPTPMPARAMS = TPMPARAMS*;
 // With TPM_RETURNCMD: the chosen item's id, 0 when cancelled. Without: TRUE after posting
 // WM_COMMAND(id, 0) to hWnd, FALSE when cancelled. lptpm may be null.
 WINBASEAPI BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm);
+// Ends the calling thread's open pop-up menu, as a tap outside it would (DefWindowProcW calls
+// it for WM_CANCELMODE).
+WINBASEAPI BOOL EndMenu();
 WINBASEAPI BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd,
                                const RECT* prcRect);
 

@@ -1,7 +1,7 @@
 // The pop-up menu window (class "MNU"): one window shows the innermost open level of the menu;
 // taps choose the item under the stylus, VK_UP/VK_DOWN move the highlight, VK_RETURN and
 // VK_RIGHT open or choose it, VK_LEFT closes a sub-menu and VK_ESCAPE closes one level (the
-// pop-up at the root). While it is open it watches its owner for WM_CANCELMODE.
+// pop-up at the root). WM_CANCELMODE ends it.
 #include <algorithm>
 
 #include "PopupMenus.h"
@@ -189,60 +189,6 @@ bool choosePath(HWND hwnd, PopupMenuState& state, const std::vector<int>& path)
     return true;
 }
 
-// ---- Watching the owner ------------------------------------------------------------------------
-// WM_CANCELMODE sent to the owner ends its pop-up: the owner's procedure is wrapped while the
-// pop-up is open, and given back when the pop-up window goes (before the owner's own WM_DESTROY
-// when the owner is destroyed, since owned windows go first).
-
-struct OwnedPopupSearch {
-    HWND owner;
-    HWND popup = nullptr;
-    StatePtr state;
-};
-
-BOOL findWatchingPopup(HWND hwnd, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<OwnedPopupSearch*>(lParam);
-    WCHAR className[8] = {};
-    if (GetWindow(hwnd, GW_OWNER) != search->owner || !GetClassNameW(hwnd, className, 8)
-        || !sameNameDevice(className, popupMenuClass))
-        return TRUE;
-    StatePtr state = gwes::controlState<PopupMenuState>(hwnd);
-    if (!state || !state->ownerProc)
-        return TRUE;
-    search->popup = hwnd;
-    search->state = std::move(state);
-    return FALSE;
-}
-
-LRESULT watchedOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    OwnedPopupSearch search {hwnd, nullptr, nullptr};
-    EnumWindows(findWatchingPopup, reinterpret_cast<LPARAM>(&search));
-    // Only a program that subclassed the owner while the pop-up was open still calls here after it.
-    const LRESULT result = search.state ? CallWindowProcW(search.state->ownerProc, hwnd, message, wParam, lParam)
-                                        : DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_CANCELMODE && search.popup)
-        SendMessageW(search.popup, WM_CANCELMODE, 0, 0);
-    return result;
-}
-
-void watchOwner(PopupMenuState& state)
-{
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(state.owner, GWLP_WNDPROC));
-    if (current && current != watchedOwnerProc) {
-        state.ownerProc = current;
-        SetWindowLongPtrW(state.owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(watchedOwnerProc));
-    }
-}
-
-void unwatchOwner(PopupMenuState& state)
-{
-    if (state.ownerProc && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(state.owner, GWLP_WNDPROC)) == watchedOwnerProc)
-        SetWindowLongPtrW(state.owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.ownerProc));
-    state.ownerProc = nullptr;
-}
-
 // ---- The window ---------------------------------------------------------------------------------
 
 LRESULT onCreate(HWND hwnd, const CREATESTRUCTW& create)
@@ -252,7 +198,6 @@ LRESULT onCreate(HWND hwnd, const CREATESTRUCTW& create)
     if (!state || !request)
         return -1;
     *state = *request;
-    watchOwner(*state);
     return 0;
 }
 
@@ -291,7 +236,6 @@ LRESULT popupMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         end(hwnd, *state, false, 0);
         return 0;
     case WM_DESTROY:
-        unwatchOwner(*state);
         if (!state->ended)
             end(hwnd, *state, false, 0);
         return 0;

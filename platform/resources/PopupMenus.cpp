@@ -66,6 +66,25 @@ LRESULT askOpenPopup(UINT message, WPARAM wParam, LPARAM lParam)
 } // namespace
 } // namespace ce
 
+BOOL EndMenu()
+{
+    // The calling thread's pop-up: the one whose modal loop runs here.
+    HWND popup = nullptr;
+    EnumWindows(
+        [](HWND hwnd, LPARAM found) {
+            WCHAR className[8] {};
+            if (GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId() || !GetClassNameW(hwnd, className, 8)
+                || _wcsicmp(className, ce::popupMenuClass) != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(found) = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&popup));
+    if (popup)
+        SendMessageW(popup, WM_CANCELMODE, 0, 0);
+    return TRUE;
+}
+
 BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm)
 {
     if (GetMenuItemCount(hMenu) < 0)

@@ -44,7 +44,6 @@ struct PopupMenuState {
     bool ended = false;
     bool chosen = false;
     UINT chosenId = 0;
-    WNDPROC ownerProc = nullptr; // the owner's procedure while the pop-up watches it for WM_CANCELMODE
 };
 
 // Private messages of the pop-up window; each answers TRUE when it acted.
