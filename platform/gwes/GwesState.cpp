@@ -118,6 +118,29 @@ LRESULT callProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return proc ? proc(hwnd, message, wParam, lParam) : 0;
 }
 
+void unlinkWindow(Window& window)
+{
+    State& s = state();
+    removeFromList(siblingsOf(window), window.handle);
+    --window.windowClass->windows;
+    for (HWND* slot : {&s.active, &s.foreground, &s.focus, &s.capture}) {
+        if (*slot == window.handle)
+            *slot = nullptr;
+    }
+    // A send still queued for the window is answered now: its thread may never look again.
+    if (auto queue = s.queues.find(window.threadId); queue != s.queues.end()) {
+        auto& sends = queue->second->sends;
+        for (auto it = sends.begin(); it != sends.end();) {
+            if ((*it)->hwnd != window.handle) {
+                ++it;
+                continue;
+            }
+            (*it)->done = true;
+            it = sends.erase(it);
+        }
+    }
+}
+
 void dropThreadWindows(DWORD threadId)
 {
     {
@@ -129,12 +152,7 @@ void dropThreadWindows(DWORD threadId)
                 ++it;
                 continue;
             }
-            removeFromList(siblingsOf(window), window.handle);
-            --window.windowClass->windows;
-            for (HWND* slot : {&s.active, &s.foreground, &s.focus, &s.capture}) {
-                if (*slot == window.handle)
-                    *slot = nullptr;
-            }
+            unlinkWindow(window);
             it = s.windows.erase(it);
         }
         auto queue = s.queues.find(threadId);

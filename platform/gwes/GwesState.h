@@ -116,6 +116,11 @@ void wakeQueues();
 // window that is gone.
 LRESULT callProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Takes a window out of the tree and the device's slots (active, focus, capture…) and answers
+// the sends still waiting for it; the caller erases it from the table. Called with gwesLock()
+// held; wake the queues afterwards.
+void unlinkWindow(Window& window);
+
 // Frees the windows of a thread that ended without messages, and answers sends to them.
 void dropThreadWindows(DWORD threadId);
 

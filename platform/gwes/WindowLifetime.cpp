@@ -46,22 +46,18 @@ void release(HWND hwnd)
     for (HWND child : childrenOf(hwnd))
         release(child);
     callProcedure(hwnd, WM_NCDESTROY, 0, 0);
-    std::lock_guard guard(gwesLock());
-    Window* window = findWindow(hwnd);
-    if (!window)
-        return;
-    auto& siblings = siblingsOf(*window);
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
-    --window->windowClass->windows;
-    State& s = state();
-    for (HWND* slot : {&s.active, &s.foreground, &s.focus, &s.capture}) {
-        if (*slot == hwnd)
-            *slot = nullptr;
+    {
+        std::lock_guard guard(gwesLock());
+        Window* window = findWindow(hwnd);
+        if (!window)
+            return;
+        unlinkWindow(*window);
+        auto& timers = queueOf(window->threadId).timers;
+        timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd; }),
+            timers.end());
+        state().windows.erase(hwnd);
     }
-    auto& timers = queueOf(window->threadId).timers;
-    timers.erase(
-        std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd; }), timers.end());
-    s.windows.erase(hwnd);
+    wakeQueues();
 }
 
 } // namespace
