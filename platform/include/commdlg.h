@@ -5,15 +5,7 @@
 
 #include "ceapi.h"
 #include "windef.h"
-
-#ifndef RGB
-#define RGB(r, g, b) \
-    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) \
-                           | (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
-#define GetRValue(rgb) (static_cast<BYTE>(rgb))
-#define GetGValue(rgb) (static_cast<BYTE>(static_cast<WORD>(rgb) >> 8))
-#define GetBValue(rgb) (static_cast<BYTE>((rgb) >> 16))
-#endif
+#include "wingdi.h"
 
 // ---- Open and save file dialogs --------------------------------------------------------------
 

@@ -8,5 +8,6 @@
 #include "winreg.h"
 #include "kfuncs.h"
 #include "winnls.h"
+#include "wingdi.h"
 #include "winuser.h"
 #include "cewchar.h"

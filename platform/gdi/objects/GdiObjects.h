@@ -1,0 +1,62 @@
+// GDI's objects and device contexts by handle, guarded by one lock: every GDI call holds it
+// for its whole work, so objects cannot change or go while they are drawn with.
+#pragma once
+
+#include <memory>
+#include <mutex>
+
+#include "Surface.h"
+
+namespace ce::gdi {
+
+std::mutex& gdiLock();
+
+struct GdiObject {
+    DWORD type = 0; // OBJ_BITMAP, OBJ_BRUSH
+    bool stock = false;
+    HDC selectedInto = nullptr; // the last device context it was selected into, while it is
+    virtual ~GdiObject() = default;
+};
+
+struct BitmapObject : GdiObject {
+    Surface surface;
+    bool dibSection = false;
+};
+
+struct BrushObject : GdiObject {
+    COLORREF color = 0;
+    bool hollow = false; // NULL_BRUSH paints nothing
+};
+
+struct DeviceContext {
+    HGDIOBJ bitmap = nullptr;
+    HGDIOBJ brush = nullptr;
+    COLORREF bkColor = RGB(255, 255, 255);
+    COLORREF textColor = RGB(0, 0, 0);
+};
+
+// The rest is called with gdiLock() held.
+
+HGDIOBJ addObject(std::shared_ptr<GdiObject> object);
+std::shared_ptr<GdiObject> findObject(HGDIOBJ handle);
+void removeObject(HGDIOBJ handle);
+HDC addDeviceContext(std::shared_ptr<DeviceContext> dc);
+void removeDeviceContext(HDC hdc);
+// The device context of a handle, or null with ERROR_INVALID_HANDLE.
+std::shared_ptr<DeviceContext> deviceContextOrFail(HDC hdc);
+
+// The object of a handle if it has that type, else null.
+template <typename T> std::shared_ptr<T> objectOf(HGDIOBJ handle, DWORD type)
+{
+    auto object = findObject(handle);
+    return object && object->type == type ? std::static_pointer_cast<T>(object) : nullptr;
+}
+
+// A stock object (GetStockObject's numbers, or defaultBitmapStock), made on first use.
+HGDIOBJ stockObject(int index);
+inline constexpr int defaultBitmapStock = 1000; // the 1x1 bitmap memory DCs start with
+
+// The surface a device context draws into.
+Surface& surfaceOf(const DeviceContext& dc);
+
+} // namespace ce::gdi

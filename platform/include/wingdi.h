@@ -1,0 +1,134 @@
+// Drawing (GDI), first part: memory device contexts, bitmaps (device-dependent and DIB
+// sections), solid brushes, pixels and blits. Colours are COLORREF with red in the low byte.
+// Included by windows.h.
+#pragma once
+
+#include "winbase.h"
+
+using HGDIOBJ = void*;
+
+#define RGB(r, g, b)                                                                                                  \
+    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8)                   \
+        | (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
+#define GetRValue(rgb) (static_cast<BYTE>(rgb))
+#define GetGValue(rgb) (static_cast<BYTE>(static_cast<WORD>(rgb) >> 8))
+#define GetBValue(rgb) (static_cast<BYTE>((rgb) >> 16))
+#define CLR_INVALID 0xFFFFFFFF
+
+// GetStockObject
+#define WHITE_BRUSH 0
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH 2
+#define DKGRAY_BRUSH 3
+#define BLACK_BRUSH 4
+#define NULL_BRUSH 5
+#define HOLLOW_BRUSH NULL_BRUSH
+
+// GetDeviceCaps
+#define HORZRES 8
+#define VERTRES 10
+#define BITSPIXEL 12
+#define PLANES 14
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90
+
+// Raster operations of BitBlt and PatBlt.
+#define SRCCOPY 0x00CC0020
+#define SRCPAINT 0x00EE0086
+#define SRCAND 0x008800C6
+#define SRCINVERT 0x00660046
+#define NOTSRCCOPY 0x00330008
+#define DSTINVERT 0x00550009
+#define PATCOPY 0x00F00021
+#define PATINVERT 0x005A0049
+#define BLACKNESS 0x00000042
+#define WHITENESS 0x00FF0062
+
+// GetObjectType, GetCurrentObject
+#define OBJ_BRUSH 2
+#define OBJ_BITMAP 7
+#define OBJ_MEMDC 10
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits; // a DIB section's pixels, else null
+};
+using PBITMAP = BITMAP*;
+using LPBITMAP = BITMAP*;
+
+struct BITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight; // positive: bottom-up rows; negative: top-down
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+};
+using PBITMAPINFOHEADER = BITMAPINFOHEADER*;
+
+struct RGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+};
+
+struct BITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+};
+using PBITMAPINFO = BITMAPINFO*;
+using LPBITMAPINFO = BITMAPINFO*;
+
+#define BI_RGB 0L
+#define DIB_RGB_COLORS 0
+
+// Memory device contexts draw into the bitmap selected into them; they start with the stock
+// 1x1 bitmap and the white brush. A handle that is no device context fails with
+// ERROR_INVALID_HANDLE (window device contexts come with the screen).
+WINBASEAPI HDC CreateCompatibleDC(HDC hdc);
+WINBASEAPI BOOL DeleteDC(HDC hdc);
+// The previous object of that kind; null for a bitmap selected into another device context.
+WINBASEAPI HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+WINBASEAPI HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+// The screen's size and dots per inch; 32 bits per pixel.
+WINBASEAPI int GetDeviceCaps(HDC hdc, int index);
+WINBASEAPI COLORREF SetBkColor(HDC hdc, COLORREF color);
+WINBASEAPI COLORREF GetBkColor(HDC hdc);
+WINBASEAPI COLORREF SetTextColor(HDC hdc, COLORREF color);
+WINBASEAPI COLORREF GetTextColor(HDC hdc);
+
+// Stock objects are never deleted (DeleteObject answers TRUE and keeps them); an object
+// selected into a device context is not deleted (FALSE).
+WINBASEAPI HGDIOBJ GetStockObject(int i);
+WINBASEAPI BOOL DeleteObject(HGDIOBJ ho);
+// BITMAP for a bitmap (the bytes written), 0 for anything else.
+WINBASEAPI int GetObjectW(HGDIOBJ h, int c, LPVOID pv);
+#define GetObject GetObjectW
+WINBASEAPI DWORD GetObjectType(HGDIOBJ h);
+WINBASEAPI HBRUSH CreateSolidBrush(COLORREF color);
+
+// Bitmaps: 32 bits per pixel, black, unless a DIB section says 24.
+WINBASEAPI HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+// 24- or 32-bit BI_RGB sections; *ppvBits receives the rows the program may change directly.
+WINBASEAPI HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* pbmi, UINT usage, void** ppvBits, HANDLE hSection,
+                                   DWORD offset);
+// CLR_INVALID outside the bitmap.
+WINBASEAPI COLORREF GetPixel(HDC hdc, int x, int y);
+WINBASEAPI COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
+
+// Rectangles are clipped to both bitmaps; a source overlapping the destination is read before
+// it is written.
+WINBASEAPI BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+WINBASEAPI BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
+WINBASEAPI int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
