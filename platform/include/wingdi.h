@@ -130,5 +130,31 @@ WINBASEAPI COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 // Rectangles are clipped to both bitmaps; a source overlapping the destination is read before
 // it is written.
 WINBASEAPI BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+// Nearest-pixel stretching; widths and heights must be positive.
+WINBASEAPI BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
+                           int wSrc, int hSrc, DWORD rop);
+// A stretching copy that leaves the destination where the source has the key colour.
+WINBASEAPI BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc,
+                               int ySrc, int wSrc, int hSrc, UINT crTransparent);
 WINBASEAPI BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
 WINBASEAPI int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
+
+// A bitmap's scan lines in a 24- or 32-bit BI_RGB layout (scan line 0 is the bottom row of a
+// bottom-up layout): the lines copied, or 0. GetDIBits with null bits fills in the header
+// (32 bits, bottom-up) and answers the bitmap's height.
+WINBASEAPI int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPBITMAPINFO lpbmi,
+                         UINT usage);
+WINBASEAPI int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void* lpBits, const BITMAPINFO* lpbmi,
+                         UINT ColorUse);
+
+// Bitmaps from a module's resources: RT_BITMAP entries hold PNG bytes, loaded as 32-bit
+// top-down DIB sections. LoadImageW knows IMAGE_BITMAP only (cx and cy 0: the image's size).
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x0000
+#define LR_CREATEDIBSECTION 0x2000
+WINBASEAPI HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
+#define LoadBitmap LoadBitmapW
+WINBASEAPI HANDLE LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int cx, int cy, UINT fuLoad);
+#define LoadImage LoadImageW

@@ -49,11 +49,6 @@ struct MEASUREITEMSTRUCT {
 using LPMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
 using PMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
 
-#ifndef IMAGE_BITMAP
-#define IMAGE_BITMAP 0
-#define IMAGE_ICON 1
-#endif
-
 // ---- Static --------------------------------------------------------------------------------------
 
 #define SS_LEFT 0x00000000L

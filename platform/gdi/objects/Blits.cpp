@@ -2,62 +2,14 @@
 // FillRect. Work is clipped to the bitmaps; a source overlapping its destination is copied
 // before it is written.
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include "GdiObjects.h"
+#include "RasterOps.h"
 
 using namespace ce::gdi;
 
 namespace {
-
-constexpr COLORREF white = RGB(255, 255, 255);
-
-// The result of a raster operation on source, destination and pattern; none for an
-// operation this device does not know.
-std::optional<COLORREF> combine(DWORD rop, COLORREF source, COLORREF destination, COLORREF pattern)
-{
-    switch (rop) {
-    case SRCCOPY:
-        return source;
-    case SRCPAINT:
-        return source | destination;
-    case SRCAND:
-        return source & destination;
-    case SRCINVERT:
-        return source ^ destination;
-    case NOTSRCCOPY:
-        return ~source & white;
-    case DSTINVERT:
-        return ~destination & white;
-    case PATCOPY:
-        return pattern;
-    case PATINVERT:
-        return pattern ^ destination;
-    case BLACKNESS:
-        return RGB(0, 0, 0);
-    case WHITENESS:
-        return white;
-    default:
-        return std::nullopt;
-    }
-}
-
-bool usesSource(DWORD rop)
-{
-    return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT || rop == NOTSRCCOPY;
-}
-
-bool knownRop(DWORD rop)
-{
-    return combine(rop, 0, 0, 0).has_value();
-}
-
-COLORREF brushColour(HGDIOBJ brush)
-{
-    auto object = objectOf<BrushObject>(brush, OBJ_BRUSH);
-    return object ? object->color : RGB(0, 0, 0);
-}
 
 // Applies `rop` over the destination rectangle (x, y, cx, cy), with the source's pixels read
 // from (sx, sy) of `source` when the operation has one.
@@ -116,7 +68,7 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     auto source = usesSource(rop) ? deviceContextOrFail(hdcSrc) : nullptr;
     if (!dc || (usesSource(rop) && !source))
         return FALSE;
-    if (!knownRop(rop) || cx < 0 || cy < 0) {
+    if (!knownRasterOp(rop) || cx < 0 || cy < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
