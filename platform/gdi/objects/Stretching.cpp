@@ -55,38 +55,43 @@ bool contextsFor(HDC destination, HDC source, Area to, Area from, std::shared_pt
     return true;
 }
 
+// Runs a stretching call: checks its device contexts and sizes, then stretches with the
+// painting `paintFor` gives for the destination device context.
+template <typename PaintFor> BOOL stretchCall(HDC hdcDest, Area to, HDC hdcSrc, Area from, PaintFor paintFor)
+{
+    std::lock_guard guard(gdiLock());
+    std::shared_ptr<DeviceContext> dst, src;
+    if (!contextsFor(hdcDest, hdcSrc, to, from, dst, src))
+        return FALSE;
+    stretch(surfaceOf(*dst), to, surfaceOf(*src), from, paintFor(*dst));
+    return TRUE;
+}
+
 } // namespace
 
 BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
     int hSrc, DWORD rop)
 {
-    std::lock_guard guard(gdiLock());
-    std::shared_ptr<DeviceContext> dst, src;
-    const Area to {xDest, yDest, wDest, hDest};
-    const Area from {xSrc, ySrc, wSrc, hSrc};
-    if (!contextsFor(hdcDest, hdcSrc, to, from, dst, src))
-        return FALSE;
     if (!knownRasterOp(rop)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const COLORREF pattern = brushColour(dst->brush);
-    stretch(surfaceOf(*dst), to, surfaceOf(*src), from,
-        [&](COLORREF source, COLORREF destination) { return combine(rop, source, destination, pattern); });
-    return TRUE;
+    return stretchCall(hdcDest, {xDest, yDest, wDest, hDest}, hdcSrc, {xSrc, ySrc, wSrc, hSrc},
+        [rop](const DeviceContext& dc) {
+            return [rop, pattern = brushColour(dc.brush)](COLORREF source, COLORREF destination) {
+                return combine(rop, source, destination, pattern);
+            };
+        });
 }
 
 BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
     int hSrc, UINT crTransparent)
 {
-    std::lock_guard guard(gdiLock());
-    std::shared_ptr<DeviceContext> dst, src;
-    const Area to {xDest, yDest, wDest, hDest};
-    const Area from {xSrc, ySrc, wSrc, hSrc};
-    if (!contextsFor(hdcDest, hdcSrc, to, from, dst, src))
-        return FALSE;
     const COLORREF key = crTransparent & 0x00FFFFFF;
-    stretch(surfaceOf(*dst), to, surfaceOf(*src), from,
-        [&](COLORREF source, COLORREF) { return source == key ? std::nullopt : std::optional<COLORREF>(source); });
-    return TRUE;
+    return stretchCall(hdcDest, {xDest, yDest, wDest, hDest}, hdcSrc, {xSrc, ySrc, wSrc, hSrc},
+        [key](const DeviceContext&) {
+            return [key](COLORREF source, COLORREF) {
+                return source == key ? std::nullopt : std::optional<COLORREF>(source);
+            };
+        });
 }
