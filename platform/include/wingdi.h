@@ -6,6 +6,7 @@
 #include "winbase.h"
 
 using HGDIOBJ = void*;
+DECLARE_HANDLE(HPEN);
 
 #define RGB(r, g, b)                                                                                                  \
     (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8)                   \
@@ -23,6 +24,15 @@ using HGDIOBJ = void*;
 #define BLACK_BRUSH 4
 #define NULL_BRUSH 5
 #define HOLLOW_BRUSH NULL_BRUSH
+#define WHITE_PEN 6
+#define BLACK_PEN 7
+#define NULL_PEN 8
+
+// CreatePen styles: dashes and dots are drawn solid.
+#define PS_SOLID 0
+#define PS_DASH 1
+#define PS_DOT 2
+#define PS_NULL 5
 
 // GetDeviceCaps
 #define HORZRES 8
@@ -45,6 +55,7 @@ using HGDIOBJ = void*;
 #define WHITENESS 0x00FF0062
 
 // GetObjectType, GetCurrentObject
+#define OBJ_PEN 1
 #define OBJ_BRUSH 2
 #define OBJ_BITMAP 7
 #define OBJ_MEMDC 10
@@ -117,6 +128,16 @@ WINBASEAPI int GetObjectW(HGDIOBJ h, int c, LPVOID pv);
 #define GetObject GetObjectW
 WINBASEAPI DWORD GetObjectType(HGDIOBJ h);
 WINBASEAPI HBRUSH CreateSolidBrush(COLORREF color);
+// Widths below 1 draw 1 pixel wide; a wider pen draws squares of its width along the line.
+WINBASEAPI HPEN CreatePen(int iStyle, int cWidth, COLORREF color);
+
+// Lines go from the current position to the point, the point itself not drawn; LineTo makes the
+// point the current position. Rectangle outlines with the pen and fills the inside with the
+// brush; with the null pen the filled area is one pixel smaller to the right and below.
+WINBASEAPI BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
+WINBASEAPI BOOL LineTo(HDC hdc, int x, int y);
+WINBASEAPI BOOL Polyline(HDC hdc, const POINT* apt, int cpt);
+WINBASEAPI BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 
 // Bitmaps: 32 bits per pixel, black, unless a DIB section says 24.
 WINBASEAPI HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);

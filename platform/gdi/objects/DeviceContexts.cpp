@@ -1,4 +1,4 @@
-// Memory device contexts: making and deleting them, selecting bitmaps and brushes into them,
+// Memory device contexts: making and deleting them, selecting bitmaps, brushes and pens into them,
 // their colours, and the device's capabilities.
 #include "GdiObjects.h"
 #include "gwes/Screen.h"
@@ -14,6 +14,8 @@ HGDIOBJ* slotFor(DeviceContext& dc, DWORD type)
         return &dc.bitmap;
     case OBJ_BRUSH:
         return &dc.brush;
+    case OBJ_PEN:
+        return &dc.pen;
     default:
         return nullptr;
     }
@@ -42,6 +44,7 @@ HDC CreateCompatibleDC(HDC hdc)
     auto dc = std::make_shared<DeviceContext>();
     dc->bitmap = stockObject(defaultBitmapStock);
     dc->brush = stockObject(WHITE_BRUSH);
+    dc->pen = stockObject(BLACK_PEN);
     return addDeviceContext(std::move(dc));
 }
 
@@ -51,7 +54,7 @@ BOOL DeleteDC(HDC hdc)
     auto dc = deviceContextOrFail(hdc);
     if (!dc)
         return FALSE;
-    for (HGDIOBJ selected : {dc->bitmap, dc->brush}) {
+    for (HGDIOBJ selected : {dc->bitmap, dc->brush, dc->pen}) {
         if (auto object = findObject(selected); object && object->selectedInto == hdc)
             object->selectedInto = nullptr;
     }

@@ -29,6 +29,13 @@ std::shared_ptr<GdiObject> makeStock(int index)
         makeSurface(1, 1, 32, false, bitmap->surface);
         return bitmap;
     }
+    if (index >= WHITE_PEN && index <= NULL_PEN) {
+        auto pen = std::make_shared<PenObject>();
+        pen->type = OBJ_PEN;
+        pen->color = index == WHITE_PEN ? RGB(255, 255, 255) : RGB(0, 0, 0);
+        pen->hollow = index == NULL_PEN;
+        return pen;
+    }
     if (index < WHITE_BRUSH || index > NULL_BRUSH)
         return nullptr;
     static constexpr COLORREF greys[] = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128),

@@ -12,7 +12,7 @@ namespace ce::gdi {
 std::mutex& gdiLock();
 
 struct GdiObject {
-    DWORD type = 0; // OBJ_BITMAP, OBJ_BRUSH
+    DWORD type = 0; // OBJ_BITMAP, OBJ_BRUSH, OBJ_PEN
     bool stock = false;
     HDC selectedInto = nullptr; // the last device context it was selected into, while it is
     virtual ~GdiObject() = default;
@@ -28,9 +28,17 @@ struct BrushObject : GdiObject {
     bool hollow = false; // NULL_BRUSH paints nothing
 };
 
+struct PenObject : GdiObject {
+    COLORREF color = 0;
+    int width = 1;
+    bool hollow = false; // PS_NULL, NULL_PEN: draws nothing
+};
+
 struct DeviceContext {
     HGDIOBJ bitmap = nullptr;
     HGDIOBJ brush = nullptr;
+    HGDIOBJ pen = nullptr;
+    POINT position {}; // where the next LineTo starts
     COLORREF bkColor = RGB(255, 255, 255);
     COLORREF textColor = RGB(0, 0, 0);
 };

@@ -1,5 +1,5 @@
-// GDI objects: the stock ones, solid brushes, bitmaps and DIB sections, what GetObjectW tells
-// of them, and deleting them.
+// GDI objects: the stock ones, solid brushes, pens, bitmaps and DIB sections, what GetObjectW
+// tells of them, and deleting them.
 #include <cstring>
 
 #include "GdiObjects.h"
@@ -76,6 +76,21 @@ HBRUSH CreateSolidBrush(COLORREF color)
     brush->type = OBJ_BRUSH;
     brush->color = color & 0x00FFFFFF;
     return static_cast<HBRUSH>(addObject(std::move(brush)));
+}
+
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color)
+{
+    if (iStyle != PS_SOLID && iStyle != PS_DASH && iStyle != PS_DOT && iStyle != PS_NULL) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    std::lock_guard guard(gdiLock());
+    auto pen = std::make_shared<PenObject>();
+    pen->type = OBJ_PEN;
+    pen->color = color & 0x00FFFFFF;
+    pen->width = cWidth < 1 ? 1 : cWidth;
+    pen->hollow = iStyle == PS_NULL;
+    return static_cast<HPEN>(addObject(std::move(pen)));
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy)
