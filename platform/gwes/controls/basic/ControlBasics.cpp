@@ -34,16 +34,6 @@ void changeStyle(HWND hwnd, DWORD bits, bool set)
     SetWindowLongW(hwnd, GWL_STYLE, static_cast<LONG>(set ? (style | bits) : (style & ~bits)));
 }
 
-size_t copyText(const std::u16string& text, LPWSTR buffer, size_t capacity)
-{
-    if (!buffer || capacity == 0)
-        return 0;
-    const size_t count = std::min(text.size(), capacity - 1);
-    std::copy_n(text.begin(), count, buffer);
-    buffer[count] = 0;
-    return count;
-}
-
 std::u16string windowText(HWND hwnd)
 {
     const int length = GetWindowTextLengthW(hwnd);

@@ -18,10 +18,6 @@ DWORD styleOf(HWND hwnd);
 // Sets or clears style bits of a window.
 void changeStyle(HWND hwnd, DWORD bits, bool set);
 
-// Copies `text` and a terminator into `buffer` of `capacity` characters (truncating); the
-// number of characters copied.
-size_t copyText(const std::u16string& text, LPWSTR buffer, size_t capacity);
-
 // The window's text as WM_GETTEXT gives it.
 std::u16string windowText(HWND hwnd);
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ControlBasics.h"
+#include "gwes/controls/TextBuffer.h"
 #include "cewchar.h"
 
 namespace ce::gwes::basic {
@@ -72,7 +73,7 @@ LRESULT getText(const ItemList& list, WPARAM index, LPWSTR buffer, ItemRules rul
         return sizeof(data);
     }
     const std::u16string& text = list.items[index].text;
-    return static_cast<LRESULT>(copyText(text, buffer, text.size() + 1));
+    return copyToBuffer(text, buffer, static_cast<int>(text.size() + 1));
 }
 
 LRESULT textLength(const ItemList& list, WPARAM index, ItemRules rules)

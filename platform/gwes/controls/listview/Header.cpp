@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ListMetrics.h"
-#include "TextBuffer.h"
+#include "gwes/controls/TextBuffer.h"
 #include "commctrl.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"

@@ -11,7 +11,7 @@
 #include "ListViewLayout.h"
 #include "ListViewPaint.h"
 #include "ListViewStates.h"
-#include "TextBuffer.h"
+#include "gwes/controls/TextBuffer.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlState.h"
 

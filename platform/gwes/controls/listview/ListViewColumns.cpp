@@ -6,7 +6,7 @@
 
 #include "ListViewLayout.h"
 #include "ListViewNotify.h"
-#include "TextBuffer.h"
+#include "gwes/controls/TextBuffer.h"
 
 namespace ce::gwes {
 namespace {

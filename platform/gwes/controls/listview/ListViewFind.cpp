@@ -5,7 +5,7 @@
 #include <numeric>
 
 #include "ListViewNotify.h"
-#include "TextBuffer.h"
+#include "gwes/controls/TextBuffer.h"
 #include "gwes/controls/ControlNotify.h"
 
 namespace ce::gwes {

@@ -7,7 +7,7 @@
 #include "ListViewLayout.h"
 #include "ListViewNotify.h"
 #include "ListViewStates.h"
-#include "TextBuffer.h"
+#include "gwes/controls/TextBuffer.h"
 
 namespace ce::gwes {
 namespace {

@@ -1,7 +1,7 @@
 // Notifications from a list view to its parent, and the LVN_GETDISPINFOW questions.
 #include "ListViewNotify.h"
 
-#include "TextBuffer.h"
+#include "gwes/controls/TextBuffer.h"
 #include "gwes/controls/ControlNotify.h"
 
 namespace ce::gwes {

@@ -5,6 +5,7 @@
 
 #include "cewchar.h"
 #include "gwes/controls/ControlNotify.h"
+#include "gwes/controls/TextBuffer.h"
 
 namespace ce::gwes {
 
@@ -61,15 +62,6 @@ UINT callbackFields(const TreeItem& item, UINT mask)
     return fields;
 }
 
-void copyText(const WCHAR* from, LPWSTR to, int size)
-{
-    if (!to || size <= 0 || from == to)
-        return;
-    const size_t length = from ? std::min(wcslen(from), static_cast<size_t>(size - 1)) : 0;
-    std::copy_n(from ? from : u"", length, to);
-    to[length] = 0;
-}
-
 void keepAnswer(TreeItem& item, const TVITEMW& answer, UINT fields)
 {
     if ((fields & TVIF_TEXT) && answer.pszText) {
@@ -105,8 +97,9 @@ void askDisplayInfo(HWND hwnd, TreeControl& tree, HTREEITEM handle, TVITEMW& ask
         info.item.cchTextMax = asked.cchTextMax;
     }
     notifyParent(hwnd, TVN_GETDISPINFOW, info.hdr);
-    if (fields & TVIF_TEXT)
-        copyText(info.item.pszText, asked.pszText, asked.cchTextMax);
+    // The owner may have filled the buffer it was given, or pointed at text of its own.
+    if ((fields & TVIF_TEXT) && info.item.pszText != asked.pszText)
+        copyToBuffer(textOf(info.item.pszText), asked.pszText, asked.cchTextMax);
     if (fields & TVIF_IMAGE)
         asked.iImage = info.item.iImage;
     if (fields & TVIF_SELECTEDIMAGE)
