@@ -13,6 +13,7 @@ using ULONG = uint32_t;
 using SHORT = int16_t;
 using USHORT = uint16_t;
 using INT = int;
+using LPINT = int*;
 using UINT = unsigned int;
 using BOOL = int;
 using BOOLEAN = uint8_t;

@@ -7,6 +7,7 @@
 
 using HGDIOBJ = void*;
 DECLARE_HANDLE(HPEN);
+DECLARE_HANDLE(HRGN);
 
 #define RGB(r, g, b)                                                                                                  \
     (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8)                   \
@@ -27,6 +28,7 @@ DECLARE_HANDLE(HPEN);
 #define WHITE_PEN 6
 #define BLACK_PEN 7
 #define NULL_PEN 8
+#define SYSTEM_FONT 13
 
 // CreatePen styles: dashes and dots are drawn solid.
 #define PS_SOLID 0
@@ -57,7 +59,10 @@ DECLARE_HANDLE(HPEN);
 // GetObjectType, GetCurrentObject
 #define OBJ_PEN 1
 #define OBJ_BRUSH 2
+#define OBJ_FONT 6
 #define OBJ_BITMAP 7
+#define OBJ_REGION 8
+#define OBJ_DC 3
 #define OBJ_MEMDC 10
 
 struct BITMAP {
@@ -179,3 +184,153 @@ WINBASEAPI HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
 #define LoadBitmap LoadBitmapW
 WINBASEAPI HANDLE LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int cx, int cy, UINT fuLoad);
 #define LoadImage LoadImageW
+
+// ---- Regions and clipping ----------------------------------------------------------------------
+
+// CombineRgn modes and the kinds of region the region calls answer (ERROR on failure).
+#define RGN_AND 1
+#define RGN_OR 2
+#define RGN_XOR 3
+#define RGN_DIFF 4
+#define RGN_COPY 5
+#define ERROR 0
+#define NULLREGION 1
+#define SIMPLEREGION 2
+#define COMPLEXREGION 3
+
+// Right and bottom are exclusive; the ellipse is the one inscribed in the rectangle.
+WINBASEAPI HRGN CreateRectRgn(int x1, int y1, int x2, int y2);
+WINBASEAPI HRGN CreateRectRgnIndirect(const RECT* lprect);
+WINBASEAPI HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2);
+// hrgnDst receives the combination of hrgnSrc1 and hrgnSrc2 (hrgnSrc1 alone for RGN_COPY).
+WINBASEAPI int CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode);
+WINBASEAPI BOOL SetRectRgn(HRGN hrgn, int left, int top, int right, int bottom);
+WINBASEAPI int OffsetRgn(HRGN hrgn, int x, int y);
+WINBASEAPI int GetRgnBox(HRGN hrgn, LPRECT lprc);
+WINBASEAPI BOOL PtInRegion(HRGN hrgn, int x, int y);
+WINBASEAPI BOOL EqualRgn(HRGN hrgn1, HRGN hrgn2);
+WINBASEAPI BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr);
+// Frames the region's edge pixels inside it, w pixels wide and h high.
+WINBASEAPI BOOL FrameRgn(HDC hdc, HRGN hrgn, HBRUSH hbr, int w, int h);
+// A copy of the region (device coordinates) becomes the clip; null removes the clip.
+WINBASEAPI int SelectClipRgn(HDC hdc, HRGN hrgn);
+// 1 and a copy of the clip in hrgn, 0 without a clip, -1 on failure.
+WINBASEAPI int GetClipRgn(HDC hdc, HRGN hrgn);
+WINBASEAPI int GetClipBox(HDC hdc, LPRECT lprect);
+WINBASEAPI int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
+WINBASEAPI int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
+
+// ---- Shapes ------------------------------------------------------------------------------------
+
+// Outlined with the pen and filled with the brush, within the bounding rectangle (right and
+// bottom exclusive) as Rectangle is.
+WINBASEAPI BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
+WINBASEAPI BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
+// Closed polygon filled by the alternate (even-odd) rule.
+WINBASEAPI BOOL Polygon(HDC hdc, const POINT* apt, int cpt);
+
+// ---- Device context state ----------------------------------------------------------------------
+
+// The level of the saved state, 0 on failure; RestoreDC takes a level or -1 for the last one.
+WINBASEAPI int SaveDC(HDC hdc);
+WINBASEAPI BOOL RestoreDC(HDC hdc, int nSavedDC);
+
+// ---- Fonts and text ----------------------------------------------------------------------------
+
+#define LF_FACESIZE 32
+
+#define FW_DONTCARE 0
+#define FW_THIN 100
+#define FW_LIGHT 300
+#define FW_NORMAL 400
+#define FW_MEDIUM 500
+#define FW_SEMIBOLD 600
+#define FW_BOLD 700
+#define FW_HEAVY 900
+
+#define DEFAULT_CHARSET 1
+#define OUT_DEFAULT_PRECIS 0
+#define CLIP_DEFAULT_PRECIS 0
+#define DEFAULT_QUALITY 0
+#define DRAFT_QUALITY 1
+#define NONANTIALIASED_QUALITY 3
+#define ANTIALIASED_QUALITY 4
+#define CLEARTYPE_QUALITY 5
+#define CLEARTYPE_COMPAT_QUALITY 6
+#define DEFAULT_PITCH 0
+#define FF_DONTCARE 0
+
+struct LOGFONTW {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    WCHAR lfFaceName[LF_FACESIZE];
+};
+using LOGFONT = LOGFONTW;
+using PLOGFONTW = LOGFONTW*;
+using LPLOGFONTW = LOGFONTW*;
+using LPLOGFONT = LOGFONTW*;
+
+struct TEXTMETRICW {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    WCHAR tmFirstChar;
+    WCHAR tmLastChar;
+    WCHAR tmDefaultChar;
+    WCHAR tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+using TEXTMETRIC = TEXTMETRICW;
+using LPTEXTMETRICW = TEXTMETRICW*;
+using LPTEXTMETRIC = TEXTMETRICW*;
+
+// Heights in pixels: negative is the character height, positive the cell height, 0 a default.
+WINBASEAPI HFONT CreateFontIndirectW(const LOGFONTW* lplf);
+#define CreateFontIndirect CreateFontIndirectW
+WINBASEAPI BOOL GetTextMetricsW(HDC hdc, LPTEXTMETRICW lptm);
+#define GetTextMetrics GetTextMetricsW
+WINBASEAPI BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl);
+#define GetTextExtentPoint32 GetTextExtentPoint32W
+#define GetTextExtentPoint GetTextExtentPoint32W
+// How many of the characters fit in nMaxExtent (with lpnFit), and each one's end (lpnDx).
+WINBASEAPI BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit,
+                                      LPINT lpnDx, LPSIZE lpSize);
+#define GetTextExtentExPoint GetTextExtentExPointW
+
+// SetBkMode
+#define TRANSPARENT 1
+#define OPAQUE 2
+WINBASEAPI int SetBkMode(HDC hdc, int mode);
+WINBASEAPI int GetBkMode(HDC hdc);
+
+// ExtTextOutW draws from (x, y) as the top left of the text (TA_TOP | TA_LEFT), filling the
+// background in OPAQUE mode; ETO_OPAQUE fills lprect with the background colour, ETO_CLIPPED
+// keeps the text inside lprect.
+#define ETO_OPAQUE 0x0002
+#define ETO_CLIPPED 0x0004
+WINBASEAPI BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCWSTR lpString, UINT c,
+                            const INT* lpDx);
+#define ExtTextOut ExtTextOutW

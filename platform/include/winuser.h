@@ -558,8 +558,8 @@ WINBASEAPI DWORD MsgWaitForMultipleObjects(DWORD nCount, const HANDLE* pHandles,
 WINBASEAPI UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 WINBASEAPI BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 
-// Painting bookkeeping. The update region is kept as one rectangle (the union of what was
-// invalidated); BeginPaint's HDC is a placeholder handle until drawing exists.
+// Painting. The update region is kept as one rectangle (the union of what was invalidated);
+// BeginPaint's device context draws into the window's client area, clipped to it.
 WINBASEAPI BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
 WINBASEAPI BOOL ValidateRect(HWND hWnd, const RECT* lpRect);
 WINBASEAPI BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
@@ -697,5 +697,7 @@ WINBASEAPI HCURSOR LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
 WINBASEAPI HCURSOR SetCursor(HCURSOR hCursor);
 WINBASEAPI HCURSOR GetCursor();
 
+// Window device contexts, system colours and the window system's drawing helpers.
+#include "winuserdraw.h"
 // The control classes' styles, messages and notifications.
 #include "winuserctl.h"

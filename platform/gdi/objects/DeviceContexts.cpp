@@ -16,6 +16,8 @@ HGDIOBJ* slotFor(DeviceContext& dc, DWORD type)
         return &dc.brush;
     case OBJ_PEN:
         return &dc.pen;
+    case OBJ_FONT:
+        return &dc.font;
     default:
         return nullptr;
     }
@@ -45,6 +47,7 @@ HDC CreateCompatibleDC(HDC hdc)
     dc->bitmap = stockObject(defaultBitmapStock);
     dc->brush = stockObject(WHITE_BRUSH);
     dc->pen = stockObject(BLACK_PEN);
+    dc->font = stockObject(SYSTEM_FONT);
     return addDeviceContext(std::move(dc));
 }
 
@@ -54,7 +57,7 @@ BOOL DeleteDC(HDC hdc)
     auto dc = deviceContextOrFail(hdc);
     if (!dc)
         return FALSE;
-    for (HGDIOBJ selected : {dc->bitmap, dc->brush, dc->pen}) {
+    for (HGDIOBJ selected : {dc->bitmap, dc->brush, dc->pen, dc->font}) {
         if (auto object = findObject(selected); object && object->selectedInto == hdc)
             object->selectedInto = nullptr;
     }

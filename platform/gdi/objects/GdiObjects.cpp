@@ -29,6 +29,12 @@ std::shared_ptr<GdiObject> makeStock(int index)
         makeSurface(1, 1, 32, false, bitmap->surface);
         return bitmap;
     }
+    if (index == SYSTEM_FONT) {
+        auto font = std::make_shared<FontObject>();
+        font->type = OBJ_FONT;
+        font->logFont = systemFont();
+        return font;
+    }
     if (index >= WHITE_PEN && index <= NULL_PEN) {
         auto pen = std::make_shared<PenObject>();
         pen->type = OBJ_PEN;
@@ -109,8 +115,21 @@ HGDIOBJ stockObject(int index)
 
 Surface& surfaceOf(const DeviceContext& dc)
 {
-    // A device context always holds a bitmap: its own selection or the stock 1x1 one.
+    if (dc.windowSurface)
+        return *dc.windowSurface;
+    // A memory device context always holds a bitmap: its own selection or the stock 1x1 one.
     return objectOf<BitmapObject>(dc.bitmap, OBJ_BITMAP)->surface;
+}
+
+std::optional<Region> effectiveClip(const DeviceContext& dc)
+{
+    if (!dc.clip)
+        return dc.systemClip;
+    Region own = *dc.clip;
+    own.offset(dc.origin.x, dc.origin.y);
+    if (!dc.systemClip)
+        return own;
+    return combineRegions(own, *dc.systemClip, RGN_AND);
 }
 
 } // namespace ce::gdi

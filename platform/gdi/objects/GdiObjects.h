@@ -4,7 +4,10 @@
 
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 
+#include "Region.h"
 #include "Surface.h"
 
 namespace ce::gdi {
@@ -12,7 +15,7 @@ namespace ce::gdi {
 std::mutex& gdiLock();
 
 struct GdiObject {
-    DWORD type = 0; // OBJ_BITMAP, OBJ_BRUSH, OBJ_PEN
+    DWORD type = 0; // OBJ_BITMAP, OBJ_BRUSH, OBJ_PEN, OBJ_FONT, OBJ_REGION
     bool stock = false;
     HDC selectedInto = nullptr; // the last device context it was selected into, while it is
     virtual ~GdiObject() = default;
@@ -34,13 +37,37 @@ struct PenObject : GdiObject {
     bool hollow = false; // PS_NULL, NULL_PEN: draws nothing
 };
 
-struct DeviceContext {
+struct FontObject : GdiObject {
+    LOGFONTW logFont {};
+};
+
+struct RegionObject : GdiObject {
+    Region region;
+};
+
+// What SaveDC keeps and RestoreDC puts back.
+struct DeviceContextState {
     HGDIOBJ bitmap = nullptr;
     HGDIOBJ brush = nullptr;
     HGDIOBJ pen = nullptr;
+    HGDIOBJ font = nullptr;
     POINT position {}; // where the next LineTo starts
     COLORREF bkColor = RGB(255, 255, 255);
     COLORREF textColor = RGB(0, 0, 0);
+    int bkMode = OPAQUE;
+    // The program's clip (SelectClipRgn), relative to the origin; none: no clip of its own.
+    std::optional<Region> clip;
+};
+
+struct DeviceContext : DeviceContextState {
+    // A window's device context draws into the surface the window system keeps for it, not a
+    // selected bitmap; `origin` is where logical (0, 0) lies on it, `systemClip` (surface
+    // pixels) what the window may touch.
+    std::shared_ptr<Surface> windowSurface;
+    HWND window = nullptr;
+    POINT origin {};
+    std::optional<Region> systemClip;
+    std::vector<DeviceContextState> saved;
 };
 
 // The rest is called with gdiLock() held.
@@ -64,7 +91,14 @@ template <typename T> std::shared_ptr<T> objectOf(HGDIOBJ handle, DWORD type)
 HGDIOBJ stockObject(int index);
 inline constexpr int defaultBitmapStock = 1000; // the 1x1 bitmap memory DCs start with
 
+// SYSTEM_FONT's description: the device's Tahoma at its dialog size.
+LOGFONTW systemFont();
+
 // The surface a device context draws into.
 Surface& surfaceOf(const DeviceContext& dc);
+
+// Where a device context may draw, in surface pixels: the system clip and the program's clip
+// together; none: the whole surface.
+std::optional<Region> effectiveClip(const DeviceContext& dc);
 
 } // namespace ce::gdi
