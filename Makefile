@@ -1,7 +1,7 @@
 # Kelvara: set-up, build, tests, benchmarks and the demo. Every target first installs the
 # Debian packages a fresh machine lacks.
 
-PACKAGES := cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libfreetype-dev fonts-dejavu-core
+PACKAGES := cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libfreetype-dev fonts-dejavu-core libsdl2-dev
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps build test asan bench demo clean

@@ -16,7 +16,7 @@ constexpr OptionSpec noOptions[] = {{"--help", false}};
 constexpr OptionSpec newOptions[] = {{"--profile", true}};
 constexpr OptionSpec putOptions[] = {{"--attr", true}};
 constexpr OptionSpec listOptions[] = {{"--recursive", false}};
-constexpr OptionSpec runOptions[] = {{"--virtual-time", false}, {"--script", true}};
+constexpr OptionSpec runOptions[] = {{"--virtual-time", false}, {"--script", true}, {"--headless", false}};
 constexpr size_t anyNumber = SIZE_MAX;
 
 struct CommandSpec {
@@ -47,9 +47,13 @@ const CommandSpec commands[] = {
      runRegList},
     {"reg deny", "reg IMAGE deny KEY", "make opening a key fail with access denied", 2, 2, noOptions, runRegDeny},
     {"boot", "boot IMAGE", "start the device (it stays on): its boot programs run", 1, 1, noOptions, runBoot},
-    {"run", "run IMAGE [--virtual-time] [--script FILE] DEVPATH [ARGS...]",
-     "run a program to its end (or start a simulated one), driven by a script when given", 2,
-     anyNumber, runOptions, runRun},
+    {"run", "run IMAGE [--virtual-time] [--script FILE | --headless] DEVPATH [ARGS...]",
+     "run a program to its end (or start a simulated one): in a screen window when there is a display, driven "
+     "by a script when given", 2, anyNumber, runOptions, runRun},
+    {"screenshot", "screenshot IMAGE OUT.png", "save the device's screen as a PNG file", 2, 2, noOptions,
+     runScreenshot},
+    {"rotate", "rotate IMAGE", "turn the screen: the device starts in the other orientation", 1, 1, noOptions,
+     runRotate},
     {"ps", "ps IMAGE", "list the device's processes: id, threads, heap KB, program", 1, 1, noOptions, runPs},
     {"reset", "reset IMAGE", "soft reset: processes end, the device boots, StartUp entries start", 1, 1, noOptions,
      runReset},

@@ -35,6 +35,10 @@ void runRun(const CommandLine& line, std::ostream& out);
 void runPs(const CommandLine& line, std::ostream& out);
 void runReset(const CommandLine& line, std::ostream& out);
 
+// The screen
+void runScreenshot(const CommandLine& line, std::ostream& out);
+void runRotate(const CommandLine& line, std::ostream& out);
+
 // Notifications, events and the clock
 void runNotifyList(const CommandLine& line, std::ostream& out);
 void runNotifyAddTime(const CommandLine& line, std::ostream& out);

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "ProcessList.h"
 #include "RunningRecord.h"
+#include "ScreenRun.h"
 #include "ScriptedRun.h"
 #include "StartedPrograms.h"
 #include "emulator/Reset.h"
@@ -107,6 +108,8 @@ void runRun(const CommandLine& line, std::ostream& out)
             CloseHandle(started.hProcess);
             throw;
         }
+    } else if (!line.has("--headless")) {
+        showProgramOnScreen(image + ": " + hostText(path), started.dwProcessId, started.hProcess, out);
     }
     DWORD exitCode = 0;
     const bool ended = WaitForSingleObject(started.hProcess, INFINITE) == WAIT_OBJECT_0

@@ -18,7 +18,8 @@ TEST(CedeviceUsage, HelpListsEveryCommand)
           "put IMAGE HOSTFILE DEVPATH [--attr HEX]", "get IMAGE DEVPATH HOSTFILE", "attrib IMAGE DEVPATH [HEX]",
           "rm IMAGE DEVPATH", "reg IMAGE get KEY [NAME]", "reg IMAGE set KEY NAME TYPE DATA",
           "reg IMAGE del KEY [NAME]", "reg IMAGE list KEY [--recursive]", "reg IMAGE deny KEY", "boot IMAGE",
-          "run IMAGE [--virtual-time] [--script FILE] DEVPATH [ARGS...]", "ps IMAGE", "reset IMAGE"})
+          "run IMAGE [--virtual-time] [--script FILE | --headless] DEVPATH [ARGS...]", "ps IMAGE", "reset IMAGE",
+          "screenshot IMAGE OUT.png", "rotate IMAGE"})
         EXPECT_NE(std::string::npos, help.out.find(std::string("cedevice ") + synopsis)) << synopsis;
 
     const Result bare = cedevice({});
@@ -44,8 +45,8 @@ TEST(CedeviceUsage, WrongArgumentsPrintTheCommandsUsageLine)
         {{"reg", "img", "list", "HKLM", "--deep"}, "usage: cedevice reg IMAGE list KEY [--recursive]\n"},
         {{"reg", "img", "frob", "HKLM"}, "usage: cedevice reg IMAGE get|set|del|list|deny ...\n"},
         {{"reg", "img"}, "usage: cedevice reg IMAGE get|set|del|list|deny ...\n"},
-        {{"run", "img"}, "usage: cedevice run IMAGE [--virtual-time] [--script FILE] DEVPATH [ARGS...]\n"},
-        {{"run", "img", "\\a.exe", "--fast"}, "usage: cedevice run IMAGE [--virtual-time] [--script FILE] DEVPATH [ARGS...]\n"},
+        {{"run", "img"}, "usage: cedevice run IMAGE [--virtual-time] [--script FILE | --headless] DEVPATH [ARGS...]\n"},
+        {{"run", "img", "\\a.exe", "--fast"}, "usage: cedevice run IMAGE [--virtual-time] [--script FILE | --headless] DEVPATH [ARGS...]\n"},
         {{"ps", "img", "extra"}, "usage: cedevice ps IMAGE\n"},
         {{"boot"}, "usage: cedevice boot IMAGE\n"},
         {{"reset", "img", "now"}, "usage: cedevice reset IMAGE\n"},

@@ -1,5 +1,6 @@
 // Scripts for the automation: one action per line, texts in double quotes, '#' to the end of
 // the line a comment. The first failing line ends the run.
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "emulator/Automation.h"
+#include "emulator/Screen.h"
 #include "emulator/Text.h"
 
 namespace emulator {
@@ -122,8 +124,14 @@ std::string runLine(const std::vector<Word>& words, Automation& automation, std:
         out << automation.dump();
         return {};
     }
-    if (command == "screenshot")
-        return "screenshots need the device's screen, which this build does not draw yet";
+    if (command == "screenshot") {
+        if (arguments != 1 || !quotedAt(1))
+            return "expected: screenshot \"OUT.png\"";
+        std::string error;
+        if (!saveScreenshot(std::filesystem::u8path(words[1].text), error))
+            return error;
+        return {};
+    }
     if (command == "quit") {
         if (auto error = expectArguments(0, "quit"); !error.empty())
             return error;

@@ -121,6 +121,11 @@ LRESULT callProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 void unlinkWindow(Window& window)
 {
     State& s = state();
+    // What a visible child covered of its parent shows the parent again.
+    if (Window* parent = (window.style & (WS_CHILD | WS_VISIBLE)) == (WS_CHILD | WS_VISIBLE) ? findWindow(window.parent)
+                                                                                         : nullptr;
+        parent && !parent->destroying)
+        invalidateArea(*parent, &window.rect, true);
     removeFromList(siblingsOf(window), window.handle);
     --window.windowClass->windows;
     for (HWND* slot : {&s.active, &s.foreground, &s.focus, &s.capture}) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gdi/objects/Surface.h"
 #include "kernel/Waitable.h"
 #include "windows.h"
 
@@ -45,6 +46,9 @@ struct Window {
     bool erase = false;
     bool destroying = false;
     std::shared_ptr<void> control; // a control class's own state (controls/ControlState.h)
+    // Top-level windows: the pixels of the window and its children, made at its size when first
+    // drawn; the screen is composed from these.
+    std::shared_ptr<ce::gdi::Surface> surface;
 };
 
 // A message sent to a window of another thread, answered by that thread.
@@ -120,6 +124,10 @@ LRESULT callProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // the sends still waiting for it; the caller erases it from the table. Called with gwesLock()
 // held; wake the queues afterwards.
 void unlinkWindow(Window& window);
+
+// Adds to a window's update rectangle (null: the whole client area); erase asks for
+// WM_ERASEBKGND. Called with gwesLock() held; wake the queues afterwards.
+void invalidateArea(Window& window, const RECT* rect, bool erase);
 
 // Frees the windows of a thread that ended without messages, and answers sends to them.
 void dropThreadWindows(DWORD threadId);

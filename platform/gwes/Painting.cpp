@@ -1,9 +1,9 @@
-// Painting bookkeeping without pixels: each window's update rectangle (the union of what was
-// invalidated), WM_PAINT while it is not empty, and BeginPaint/EndPaint. Until drawing exists
-// BeginPaint hands out a placeholder HDC (the window's handle value), never used to draw.
+// Painting: each window's update rectangle (the union of what was invalidated), WM_PAINT while
+// it is not empty, and BeginPaint/EndPaint with a device context clipped to that rectangle.
 #include <algorithm>
 
 #include "GwesState.h"
+#include "display/WindowDeviceContexts.h"
 
 using namespace ce::gwes;
 
@@ -24,7 +24,9 @@ RECT intersection(const RECT& a, const RECT& b)
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
-void invalidate(Window& window, const RECT* rect, bool erase)
+} // namespace
+
+void ce::gwes::invalidateArea(Window& window, const RECT* rect, bool erase)
 {
     const RECT area = rect ? intersection(*rect, clientOf(window)) : clientOf(window);
     if (isEmpty(area))
@@ -39,6 +41,8 @@ void invalidate(Window& window, const RECT* rect, bool erase)
     }
     window.erase = window.erase || erase;
 }
+
+namespace {
 
 // Takes `rect` off the update rectangle where what is left is still one rectangle.
 void validate(Window& window, const RECT& rect)
@@ -72,12 +76,12 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)
         std::lock_guard guard(gwesLock());
         if (!hWnd) {
             for (auto& [handle, window] : state().windows)
-                invalidate(*window, nullptr, bErase);
+                invalidateArea(*window, nullptr, bErase);
         } else {
             Window* window = windowOrFail(hWnd);
             if (!window)
                 return FALSE;
-            invalidate(*window, lpRect, bErase);
+            invalidateArea(*window, lpRect, bErase);
         }
     }
     wakeQueues();
@@ -124,26 +128,32 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT lpPaint)
         return nullptr;
     }
     bool erase = false;
-    const HDC dc = reinterpret_cast<HDC>(hwnd);
+    RECT update {};
+    DrawingArea area;
     {
         std::lock_guard guard(gwesLock());
         Window* window = windowOrFail(hwnd);
         if (!window)
             return nullptr;
-        *lpPaint = PAINTSTRUCT {};
-        lpPaint->hdc = dc;
-        lpPaint->rcPaint = window->invalid ? window->update : RECT {};
+        // The area first: a surface remade for a new size makes the whole window invalid.
+        area = drawingAreaOf(*window, true);
+        update = window->invalid ? window->update : RECT {};
         erase = window->erase;
         window->invalid = false;
         window->erase = false;
         window->update = {};
     }
+    // Painting reaches only what was invalid.
+    const HDC dc = deviceContextOn(hwnd, std::move(area), &update);
+    *lpPaint = PAINTSTRUCT {};
+    lpPaint->hdc = dc;
+    lpPaint->rcPaint = update;
     if (erase)
         lpPaint->fErase = SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
     return dc;
 }
 
-BOOL EndPaint(HWND, const PAINTSTRUCT* lpPaint)
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint)
 {
-    return lpPaint != nullptr;
+    return lpPaint && ReleaseDC(hWnd, lpPaint->hdc);
 }

@@ -3,13 +3,42 @@
 
 #include "Screen.h"
 
+#include <atomic>
+
+#include "kernel/DeviceParts.h"
+
 namespace ce::gwes {
+namespace {
+
+// Whether the screen stands turned from the profile's orientation, since boot.
+std::atomic<bool> turned {false};
+
+bool startScreen(Device&, std::string&)
+{
+    turned = false;
+    return true;
+}
+
+void stopScreen()
+{
+    turned = false;
+}
+
+const DevicePartRegistration registration {{"screen", 21, startScreen, stopScreen}};
+
+} // namespace
 
 SIZE screenSize()
 {
+    SIZE size {240, 320};
     if (const Device* device = Device::current())
-        return {device->profile().screenWidth, device->profile().screenHeight};
-    return {240, 320};
+        size = {device->profile().screenWidth, device->profile().screenHeight};
+    return turned ? SIZE {size.cy, size.cx} : size;
+}
+
+void turnScreen()
+{
+    turned = !turned;
 }
 
 int screenDpi()

@@ -79,12 +79,15 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
 {
     WINDOWPOS pos {hWnd, hWndInsertAfter, X, Y, cx, cy, uFlags};
     bool repaint = false;
+    bool parentShown = false;
     {
         std::lock_guard guard(gwesLock());
         Window* window = windowOrFail(hWnd);
         if (!window)
             return FALSE;
         RECT& rect = window->rect;
+        const RECT oldRect = rect;
+        const bool wasVisible = window->style & WS_VISIBLE;
         if ((uFlags & SWP_NOMOVE) || (X == rect.left && Y == rect.top)) {
             pos.flags |= SWP_NOMOVE;
             pos.x = rect.left;
@@ -104,7 +107,15 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
             window->style &= ~static_cast<DWORD>(WS_VISIBLE);
         repaint = !(uFlags & SWP_NOREDRAW) && (window->style & WS_VISIBLE)
             && (!(pos.flags & SWP_NOSIZE) || (uFlags & SWP_SHOWWINDOW));
+        // A child that moved or went shows its parent where it was.
+        const bool moved = !(pos.flags & SWP_NOMOVE) || !(pos.flags & SWP_NOSIZE) || (uFlags & SWP_HIDEWINDOW);
+        Window* parent = (window->style & WS_CHILD) ? findWindow(window->parent) : nullptr;
+        parentShown = parent && wasVisible && moved && !(uFlags & SWP_NOREDRAW);
+        if (parentShown)
+            invalidateArea(*parent, &oldRect, true);
     }
+    if (parentShown)
+        wakeQueues();
     if (repaint)
         InvalidateRect(hWnd, nullptr, TRUE);
     SendMessageW(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));

@@ -141,6 +141,27 @@ LRESULT CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wPara
     return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
 }
 
+// Fills the client area with the class's brush: a brush, or a system colour index plus one.
+static LRESULT eraseBackground(HWND hwnd, HDC dc)
+{
+    HBRUSH brush = nullptr;
+    {
+        std::lock_guard guard(gwesLock());
+        const Window* window = findWindow(hwnd);
+        if (!window)
+            return 0;
+        brush = window->windowClass->data.hbrBackground;
+    }
+    if (!brush)
+        return 0;
+    if (const auto value = reinterpret_cast<UINT_PTR>(brush); value <= COLOR_GRADIENTINACTIVECAPTION + 1)
+        brush = GetSysColorBrush(static_cast<int>(value) - 1);
+    RECT client {};
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, brush);
+    return 1;
+}
+
 LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
     switch (Msg) {
@@ -175,11 +196,8 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         EndPaint(hWnd, &paint);
         return 0;
     }
-    case WM_ERASEBKGND: {
-        std::lock_guard guard(gwesLock());
-        const Window* window = findWindow(hWnd);
-        return window && window->windowClass->data.hbrBackground ? 1 : 0;
-    }
+    case WM_ERASEBKGND:
+        return eraseBackground(hWnd, reinterpret_cast<HDC>(wParam));
     case WM_WINDOWPOSCHANGED: {
         const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
         if (!pos)

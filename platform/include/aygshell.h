@@ -155,6 +155,9 @@ enum SIPSTATE {
 };
 WINBASEAPI BOOL SHSipPreference(HWND hwnd, SIPSTATE st);
 
+// WM_SETTINGCHANGE's wParam when the screen's orientation or size changed.
+#define SETTINGCHANGE_RESET 0x3002
+
 #define SHFS_SHOWTASKBAR 0x0001
 #define SHFS_HIDETASKBAR 0x0002
 #define SHFS_SHOWSIPBUTTON 0x0004

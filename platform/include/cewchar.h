@@ -6,6 +6,9 @@
 
 #include <cstdarg>
 #include <cstddef>
+// First: <string> brings the host's wcstol into std before the device overload below exists,
+// so std::stol keeps naming one function whatever is included after this header.
+#include <string>
 
 #include "ceapi.h"
 #include "windef.h"

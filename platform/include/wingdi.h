@@ -128,7 +128,8 @@ WINBASEAPI COLORREF GetTextColor(HDC hdc);
 // selected into a device context is not deleted (FALSE).
 WINBASEAPI HGDIOBJ GetStockObject(int i);
 WINBASEAPI BOOL DeleteObject(HGDIOBJ ho);
-// BITMAP for a bitmap (the bytes written), 0 for anything else.
+// BITMAP for a bitmap, LOGFONTW for a font (the bytes written; with null pv the size), 0 for
+// anything else.
 WINBASEAPI int GetObjectW(HGDIOBJ h, int c, LPVOID pv);
 #define GetObject GetObjectW
 WINBASEAPI DWORD GetObjectType(HGDIOBJ h);
@@ -149,12 +150,12 @@ WINBASEAPI HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
 // 24- or 32-bit BI_RGB sections; *ppvBits receives the rows the program may change directly.
 WINBASEAPI HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* pbmi, UINT usage, void** ppvBits, HANDLE hSection,
                                    DWORD offset);
-// CLR_INVALID outside the bitmap.
+// CLR_INVALID outside the bitmap or the clip.
 WINBASEAPI COLORREF GetPixel(HDC hdc, int x, int y);
 WINBASEAPI COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 
-// Rectangles are clipped to both bitmaps; a source overlapping the destination is read before
-// it is written.
+// Rectangles are clipped to the destination's clip and to both bitmaps; a source overlapping the
+// destination is read before it is written.
 WINBASEAPI BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
 // Nearest-pixel stretching; widths and heights must be positive.
 WINBASEAPI BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
@@ -174,7 +175,8 @@ WINBASEAPI int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const vo
                          UINT ColorUse);
 
 // Bitmaps from a module's resources: RT_BITMAP entries hold PNG bytes, loaded as 32-bit
-// top-down DIB sections. LoadImageW knows IMAGE_BITMAP only (cx and cy 0: the image's size).
+// top-down DIB sections. LoadImageW loads bitmaps at their own size (cx and cy 0) and icons
+// (IMAGE_ICON) at cx×cy, 0 meaning the icon's own size.
 #define IMAGE_BITMAP 0
 #define IMAGE_ICON 1
 #define IMAGE_CURSOR 2
@@ -198,7 +200,8 @@ WINBASEAPI HANDLE LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int cx, i
 #define SIMPLEREGION 2
 #define COMPLEXREGION 3
 
-// Right and bottom are exclusive; the ellipse is the one inscribed in the rectangle.
+// Right and bottom are exclusive; the ellipse is the one inscribed in the rectangle. Region
+// coordinates stay within ±32768: rectangles are cut there and OffsetRgn refuses to go beyond.
 WINBASEAPI HRGN CreateRectRgn(int x1, int y1, int x2, int y2);
 WINBASEAPI HRGN CreateRectRgnIndirect(const RECT* lprect);
 WINBASEAPI HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2);
@@ -248,6 +251,7 @@ WINBASEAPI BOOL RestoreDC(HDC hdc, int nSavedDC);
 #define FW_BOLD 700
 #define FW_HEAVY 900
 
+#define ANSI_CHARSET 0
 #define DEFAULT_CHARSET 1
 #define OUT_DEFAULT_PRECIS 0
 #define CLIP_DEFAULT_PRECIS 0

@@ -28,6 +28,7 @@
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
 #define VK_F1 0x70
+#define VK_F2 0x71
 #define VK_APPS 0x5D
 #define VK_OFF 0xDF  // the power key
 

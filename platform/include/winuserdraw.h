@@ -149,20 +149,30 @@ WINBASEAPI BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
 #define DFCS_CHECKED 0x0400
 #define DFCS_FLAT 0x4000
 #define DFCS_MONO 0x8000
+// Check boxes and radio buttons fill the largest square centred in lprc (13x13 at 96 dpi);
+// push buttons, scroll arrows and title-bar buttons are faces with a glyph; menu glyphs are
+// black on white. FALSE (ERROR_INVALID_PARAMETER) for an unknown type or part.
 WINBASEAPI BOOL DrawFrameControl(HDC hdc, LPRECT lprc, UINT uType, UINT uState);
 
 // ---- Icons -------------------------------------------------------------------------------------
 
 // Icons are an image with its transparency; LoadIconW and LoadImageW(IMAGE_ICON) read them from
-// a module's RT_ICON/RT_GROUP_ICON resources (PNG data), IDI_APPLICATION is built in.
+// a module's resources: an RT_GROUP_ICON entry holds PNG bytes, or WORD ids of RT_ICON entries
+// (PNG bytes each, one per size: the nearest to the size asked for is taken); a lone RT_ICON
+// entry of the name serves too. The image is scaled to the size asked for (LoadIconW:
+// SM_CXICON). IDI_APPLICATION (with no module) is built in and shared.
+#define RT_ICON MAKEINTRESOURCEW(3)
+#define RT_GROUP_ICON MAKEINTRESOURCEW(14)
 #define IDI_APPLICATION (MAKEINTRESOURCEW(32512))
 WINBASEAPI HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
 #define LoadIcon LoadIconW
+// Shared icons (the built-in ones) stay: destroying them succeeds and does nothing.
 WINBASEAPI BOOL DestroyIcon(HICON hIcon);
 #define DI_MASK 0x0001
 #define DI_IMAGE 0x0002
 #define DI_NORMAL 0x0003
-// cx, cy 0: the icon's own size.
+// cx, cy 0: the icon's own size. DI_NORMAL blends with the icon's alpha, DI_IMAGE copies its
+// colours, DI_MASK blackens where it is opaque. A flicker-free brush fills the box first.
 WINBASEAPI BOOL DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWidth, UINT istepIfAniCur,
                            HBRUSH hbrFlickerFreeDraw, UINT diFlags);
 WINBASEAPI BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);

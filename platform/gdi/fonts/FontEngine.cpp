@@ -24,6 +24,10 @@ namespace {
 // What a LOGFONT height of 0 gets.
 constexpr int defaultCharacterHeight = 12;
 
+// The widest run that caller-given advances may ask for: GDI's coordinate range, which keeps a
+// bad advance from asking for a mask beyond memory.
+constexpr long maxAdvancedWidth = 32767;
+
 // value × to / from, rounded; font units never scale below 0.
 long scaledRounded(long value, long to, long from)
 {
@@ -209,18 +213,32 @@ DWORD FontEngine::advanceWidths(const FontRequest& request, std::u16string_view 
     });
 }
 
-DWORD FontEngine::renderText(const FontRequest& request, std::u16string_view text, GlyphRun& run)
+DWORD FontEngine::renderText(const FontRequest& request, std::u16string_view text, GlyphRun& run,
+                             const int* advances)
 {
     return withSizedFace(request, [&](const SizedFace& sized) {
-        run.width = textWidth(sized.face, sized.loadFlags, text);
+        if (advances) {
+            long sum = 0;
+            for (std::size_t at = 0; at < text.size(); ++at)
+                sum += advances[at];
+            run.width = int(std::clamp(sum, 0L, maxAdvancedWidth));
+        } else {
+            run.width = textWidth(sized.face, sized.loadFlags, text);
+        }
         run.height = sized.metrics.tmHeight;
         run.baseline = sized.metrics.tmAscent;
         run.coverage.assign(std::size_t(run.width) * std::size_t(run.height), 0);
         int pen = 0;
-        forEachGlyph(sized.face, sized.loadFlags, text, [&](std::size_t, FT_GlyphSlot glyph) {
+        std::size_t next = 0;  // the unit after the last one the pen has passed
+        forEachGlyph(sized.face, sized.loadFlags, text, [&](std::size_t at, FT_GlyphSlot glyph) {
+            if (advances) {
+                for (; next < at; ++next)
+                    pen += advances[next];
+            }
             if (glyph && FT_Render_Glyph(glyph, sized.renderMode) == 0)
                 drawGlyph(glyph->bitmap, pen + glyph->bitmap_left, run.baseline - glyph->bitmap_top, run);
-            pen += advanceOf(glyph);
+            if (!advances)
+                pen += advanceOf(glyph);
         });
     });
 }

@@ -77,7 +77,10 @@ public:
     DWORD textExtent(const FontRequest& request, std::u16string_view text, SIZE& extent);
     // One advance per UTF-16 unit (0 for the second unit of a pair), for GetTextExtentExPoint.
     DWORD advanceWidths(const FontRequest& request, std::u16string_view text, std::vector<int>& advances);
-    DWORD renderText(const FontRequest& request, std::u16string_view text, GlyphRun& run);
+    // `advances`, when given, holds one advance per UTF-16 unit (ExtTextOut's lpDx): the pen
+    // moves by them instead of the font's, and the run is their sum wide.
+    DWORD renderText(const FontRequest& request, std::u16string_view text, GlyphRun& run,
+                     const int* advances = nullptr);
 
 private:
     struct SizedFace;

@@ -1,41 +1,37 @@
 // Pixels and blits: GetPixel/SetPixel, BitBlt and PatBlt with their raster operations, and
-// FillRect. Work is clipped to the bitmaps; a source overlapping its destination is copied
-// before it is written.
-#include <algorithm>
+// FillRect. Work is clipped to the destination's drawable area and to the source's surface; a
+// source overlapping its destination is read before it is written.
+#include <optional>
 #include <vector>
 
-#include "GdiObjects.h"
+#include "BlitGeometry.h"
 #include "RasterOps.h"
 
 using namespace ce::gdi;
 
 namespace {
 
-// Applies `rop` over the destination rectangle (x, y, cx, cy), with the source's pixels read
-// from (sx, sy) of `source` when the operation has one.
-void blit(Surface& destination, int x, int y, int cx, int cy, const Surface* source, int sx, int sy, DWORD rop,
+// Applies `rop` over the logical rectangle (x, y, cx, cy) of `destination`, with the source's
+// pixels read from logical (sx, sy) of `source` when the operation has one.
+void blit(DrawTarget& destination, int x, int y, int cx, int cy, const DrawTarget* source, int sx, int sy, DWORD rop,
     COLORREF pattern)
 {
-    // Clip to the destination, then to the source, moving both origins together.
-    const int left = std::max({x, 0, source ? x - sx : x});
-    const int top = std::max({y, 0, source ? y - sy : y});
-    const int right = std::min({x + cx, destination.width, source ? x - sx + source->width : x + cx});
-    const int bottom = std::min({y + cy, destination.height, source ? y - sy + source->height : y + cy});
-    if (left >= right || top >= bottom)
-        return;
-    std::vector<COLORREF> read;
+    const RECT area = destination.drawableBounds(rectOfSize(x, y, cx, cy));
+    std::vector<COLORREF> read; // CLR_INVALID where the source has no pixel
     if (source) {
-        read.reserve(static_cast<size_t>(right - left) * static_cast<size_t>(bottom - top));
-        for (int row = top; row < bottom; ++row) {
-            for (int column = left; column < right; ++column)
-                read.push_back(source->pixel(column - x + sx, row - y + sy));
+        read.reserve(static_cast<size_t>(area.right - area.left) * static_cast<size_t>(area.bottom - area.top));
+        for (int row = area.top; row < area.bottom; ++row) {
+            for (int column = area.left; column < area.right; ++column)
+                read.push_back(pixelAt(
+                    *source, static_cast<long long>(sx) + (column - x), static_cast<long long>(sy) + (row - y)));
         }
     }
-    size_t next = 0;
-    for (int row = top; row < bottom; ++row) {
-        for (int column = left; column < right; ++column) {
-            const COLORREF from = source ? read[next++] : 0;
-            destination.setPixel(column, row, *combine(rop, from, destination.pixel(column, row), pattern));
+    auto next = read.begin();
+    for (int row = area.top; row < area.bottom; ++row) {
+        for (int column = area.left; column < area.right; ++column) {
+            const COLORREF from = source ? *next++ : 0;
+            if (from != CLR_INVALID && destination.visible(column, row))
+                destination.plot(column, row, *combine(rop, from, destination.pixel(column, row), pattern));
         }
     }
 }
@@ -46,19 +42,23 @@ COLORREF GetPixel(HDC hdc, int x, int y)
 {
     std::lock_guard guard(gdiLock());
     auto dc = deviceContextOrFail(hdc);
-    if (!dc || !surfaceOf(*dc).contains(x, y))
+    if (!dc)
         return CLR_INVALID;
-    return surfaceOf(*dc).pixel(x, y);
+    const DrawTarget target(*dc);
+    return target.visible(x, y) ? target.pixel(x, y) : CLR_INVALID;
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color)
 {
     std::lock_guard guard(gdiLock());
     auto dc = deviceContextOrFail(hdc);
-    if (!dc || !surfaceOf(*dc).contains(x, y))
+    if (!dc)
         return static_cast<COLORREF>(-1);
-    surfaceOf(*dc).setPixel(x, y, color & 0x00FFFFFF);
-    return surfaceOf(*dc).pixel(x, y);
+    DrawTarget target(*dc);
+    if (!target.visible(x, y))
+        return static_cast<COLORREF>(-1);
+    target.plot(x, y, color & 0x00FFFFFF);
+    return target.pixel(x, y);
 }
 
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop)
@@ -72,7 +72,11 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    blit(surfaceOf(*dc), x, y, cx, cy, source ? &surfaceOf(*source) : nullptr, x1, y1, rop, brushColour(dc->brush));
+    DrawTarget destination(*dc);
+    std::optional<DrawTarget> from;
+    if (source)
+        from.emplace(*source);
+    blit(destination, x, y, cx, cy, from ? &*from : nullptr, x1, y1, rop, brushColour(dc->brush));
     return TRUE;
 }
 
@@ -95,7 +99,6 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr)
         return 0;
     }
     if (!brush->hollow)
-        blit(surfaceOf(*dc), lprc->left, lprc->top, lprc->right - lprc->left, lprc->bottom - lprc->top, nullptr, 0, 0,
-            PATCOPY, brush->color);
+        DrawTarget(*dc).fillRect(*lprc, brush->color);
     return 1;
 }

@@ -1,27 +1,12 @@
 // Memory device contexts: making and deleting them, selecting bitmaps, brushes and pens into them,
 // their colours, and the device's capabilities.
-#include "GdiObjects.h"
+#include "Clipping.h"
+#include "Selection.h"
 #include "gwes/Screen.h"
 
 using namespace ce::gdi;
 
 namespace {
-
-HGDIOBJ* slotFor(DeviceContext& dc, DWORD type)
-{
-    switch (type) {
-    case OBJ_BITMAP:
-        return &dc.bitmap;
-    case OBJ_BRUSH:
-        return &dc.brush;
-    case OBJ_PEN:
-        return &dc.pen;
-    case OBJ_FONT:
-        return &dc.font;
-    default:
-        return nullptr;
-    }
-}
 
 // Sets a colour of a device context, giving the previous one (CLR_INVALID for a bad handle).
 COLORREF exchangeColour(HDC hdc, COLORREF DeviceContext::*colour, COLORREF value, bool set)
@@ -43,12 +28,7 @@ HDC CreateCompatibleDC(HDC hdc)
     std::lock_guard guard(gdiLock());
     if (hdc && !deviceContextOrFail(hdc))
         return nullptr;
-    auto dc = std::make_shared<DeviceContext>();
-    dc->bitmap = stockObject(defaultBitmapStock);
-    dc->brush = stockObject(WHITE_BRUSH);
-    dc->pen = stockObject(BLACK_PEN);
-    dc->font = stockObject(SYSTEM_FONT);
-    return addDeviceContext(std::move(dc));
+    return addDeviceContext(makeDeviceContext());
 }
 
 BOOL DeleteDC(HDC hdc)
@@ -57,10 +37,7 @@ BOOL DeleteDC(HDC hdc)
     auto dc = deviceContextOrFail(hdc);
     if (!dc)
         return FALSE;
-    for (HGDIOBJ selected : {dc->bitmap, dc->brush, dc->pen, dc->font}) {
-        if (auto object = findObject(selected); object && object->selectedInto == hdc)
-            object->selectedInto = nullptr;
-    }
+    releaseSelections(hdc, *dc);
     removeDeviceContext(hdc);
     return TRUE;
 }
@@ -70,6 +47,9 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h)
     std::lock_guard guard(gdiLock());
     auto dc = deviceContextOrFail(hdc);
     auto object = findObject(h);
+    // Selecting a region makes a copy of it the clip, as SelectClipRgn does, and answers its kind.
+    if (auto region = dc ? objectOf<RegionObject>(h, OBJ_REGION) : nullptr)
+        return reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(setClip(*dc, region->region)));
     HGDIOBJ* slot = dc && object ? slotFor(*dc, object->type) : nullptr;
     if (!slot) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -81,11 +61,7 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h)
         return nullptr;
     }
     HGDIOBJ previous = *slot;
-    if (auto old = findObject(previous); old && old->selectedInto == hdc)
-        old->selectedInto = nullptr;
-    *slot = h;
-    if (!object->stock)
-        object->selectedInto = hdc;
+    putSelection(hdc, *slot, h);
     return previous;
 }
 

@@ -69,8 +69,10 @@ void DrawTarget::fillSpan(int y, int left, int right, COLORREF color)
 
 void DrawTarget::fillRect(const RECT& rect, COLORREF color)
 {
-    for (int y = rect.top; y < rect.bottom; ++y)
-        fillSpan(y, rect.left, rect.right, color);
+    // Only the rows that can be drawn: a program may pass a rectangle far larger than the surface.
+    const RECT area = drawableBounds(rect);
+    for (int y = area.top; y < area.bottom; ++y)
+        fillSpan(y, area.left, area.right, color);
 }
 
 RECT DrawTarget::drawableBounds(const RECT& rect) const

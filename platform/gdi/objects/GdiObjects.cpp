@@ -79,6 +79,24 @@ void removeObject(HGDIOBJ handle)
     tables().objects.erase(handle);
 }
 
+std::shared_ptr<DeviceContext> makeDeviceContext()
+{
+    auto dc = std::make_shared<DeviceContext>();
+    dc->bitmap = stockObject(defaultBitmapStock);
+    dc->brush = stockObject(WHITE_BRUSH);
+    dc->pen = stockObject(BLACK_PEN);
+    dc->font = stockObject(SYSTEM_FONT);
+    return dc;
+}
+
+void releaseSelections(HDC hdc, const DeviceContext& dc)
+{
+    for (HGDIOBJ selected : {dc.bitmap, dc.brush, dc.pen, dc.font}) {
+        if (auto object = findObject(selected); object && object->selectedInto == hdc)
+            object->selectedInto = nullptr;
+    }
+}
+
 HDC addDeviceContext(std::shared_ptr<DeviceContext> dc)
 {
     auto handle = reinterpret_cast<HDC>(tables().nextDc += 4);

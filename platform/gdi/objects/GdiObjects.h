@@ -12,7 +12,7 @@
 
 namespace ce::gdi {
 
-std::mutex& gdiLock();
+CEAPI std::mutex& gdiLock();
 
 struct GdiObject {
     DWORD type = 0; // OBJ_BITMAP, OBJ_BRUSH, OBJ_PEN, OBJ_FONT, OBJ_REGION
@@ -75,10 +75,15 @@ struct DeviceContext : DeviceContextState {
 HGDIOBJ addObject(std::shared_ptr<GdiObject> object);
 std::shared_ptr<GdiObject> findObject(HGDIOBJ handle);
 void removeObject(HGDIOBJ handle);
+// A device context with the defaults every new one has: the stock 1x1 bitmap, the white
+// brush, the black pen and the system font.
+std::shared_ptr<DeviceContext> makeDeviceContext();
 HDC addDeviceContext(std::shared_ptr<DeviceContext> dc);
+// Marks the objects selected into a device context that goes as free to select elsewhere.
+void releaseSelections(HDC hdc, const DeviceContext& dc);
 void removeDeviceContext(HDC hdc);
 // The device context of a handle, or null with ERROR_INVALID_HANDLE.
-std::shared_ptr<DeviceContext> deviceContextOrFail(HDC hdc);
+CEAPI std::shared_ptr<DeviceContext> deviceContextOrFail(HDC hdc);
 
 // The object of a handle if it has that type, else null.
 template <typename T> std::shared_ptr<T> objectOf(HGDIOBJ handle, DWORD type)
@@ -95,7 +100,7 @@ inline constexpr int defaultBitmapStock = 1000; // the 1x1 bitmap memory DCs sta
 LOGFONTW systemFont();
 
 // The surface a device context draws into.
-Surface& surfaceOf(const DeviceContext& dc);
+CEAPI Surface& surfaceOf(const DeviceContext& dc);
 
 // Where a device context may draw, in surface pixels: the system clip and the program's clip
 // together; none: the whole surface.

@@ -1,8 +1,9 @@
 // GDI objects: the stock ones, solid brushes, pens, bitmaps and DIB sections, what GetObjectW
-// tells of them, and deleting them.
+// tells of them (bitmaps and fonts), and deleting them.
 #include <cstring>
 
 #include "GdiObjects.h"
+#include "gdi/text/TextFonts.h"
 
 using namespace ce::gdi;
 
@@ -41,6 +42,8 @@ BOOL DeleteObject(HGDIOBJ ho)
 int GetObjectW(HGDIOBJ h, int c, LPVOID pv)
 {
     std::lock_guard guard(gdiLock());
+    if (auto font = objectOf<FontObject>(h, OBJ_FONT))
+        return fontObjectInfo(*font, c, pv);
     auto bitmap = objectOf<BitmapObject>(h, OBJ_BITMAP);
     if (!bitmap) {
         SetLastError(ERROR_INVALID_HANDLE);

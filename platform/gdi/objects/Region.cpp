@@ -107,6 +107,8 @@ RECT Region::bounds() const
 
 void Region::offset(int dx, int dy)
 {
+    if (rows.empty())
+        return; // an empty region stays at row 0, so that empty regions compare equal
     top += dy;
     for (auto& row : rows) {
         for (Span& span : row) {
@@ -129,37 +131,50 @@ void Region::trim()
 
 Region rectRegion(const RECT& rect)
 {
+    const int left = std::max<int>(rect.left, -regionLimit);
+    const int top = std::max<int>(rect.top, -regionLimit);
+    const int right = std::min<int>(rect.right, regionLimit);
+    const int bottom = std::min<int>(rect.bottom, regionLimit);
     Region region;
-    if (rect.right <= rect.left || rect.bottom <= rect.top)
+    if (right <= left || bottom <= top)
         return region;
-    region.top = rect.top;
-    region.rows.assign(static_cast<size_t>(rect.bottom - rect.top), {{rect.left, rect.right}});
+    region.top = top;
+    region.rows.assign(static_cast<size_t>(bottom - top), {{left, right}});
     return region;
 }
 
 Region ellipticRegion(const RECT& rect)
 {
     Region region;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    // Doubles, as the rectangle may span more than an int holds.
+    const double width = static_cast<double>(rect.right) - rect.left;
+    const double height = static_cast<double>(rect.bottom) - rect.top;
     if (width <= 0 || height <= 0)
         return region;
     // Each row keeps the columns whose centres lie inside the ellipse through the rectangle's
-    // edges; a row that would be empty keeps its middle pixel so thin ellipses stay connected.
+    // edges, cut in equally from both sides. The middle row (two for an even height) spans the
+    // whole width and a row that would be empty keeps its middle pixel (two for an even width),
+    // so that the ellipse touches all four sides and thin ones stay connected.
     const double a = width / 2.0;
     const double b = height / 2.0;
-    region.top = rect.top;
-    for (int row = 0; row < height; ++row) {
-        const double dy = (row + 0.5 - b) / b;
+    const int first = std::max<int>(rect.top, -regionLimit);
+    const int last = std::min<int>(rect.bottom, regionLimit);
+    region.top = first;
+    for (int y = first; y < last; ++y) {
+        const double fromCentre = static_cast<double>(y) - rect.top + 0.5 - b;
+        const double dy = fromCentre / b;
         const double half = a * std::sqrt(std::max(0.0, 1.0 - dy * dy));
-        int left = static_cast<int>(std::lround(a - half));
-        int right = static_cast<int>(std::lround(a + half));
-        if (right <= left) {
-            left = (width - 1) / 2;
-            right = left + 1;
-        }
-        region.rows.push_back({{rect.left + left, rect.left + right}});
+        double inset = std::abs(fromCentre) < 1 ? 0 : std::round(a - half);
+        if (2 * inset >= width)
+            inset = std::floor((width - 1) / 2);
+        const double left = std::max(rect.left + inset, static_cast<double>(-regionLimit));
+        const double right = std::min(rect.right - inset, static_cast<double>(regionLimit));
+        if (left < right)
+            region.rows.push_back({{static_cast<int>(left), static_cast<int>(right)}});
+        else
+            region.rows.emplace_back();
     }
+    region.trim();
     return region;
 }
 
@@ -172,8 +187,11 @@ Region combineRegions(const Region& a, const Region& b, int mode)
     Region result;
     if (aEmpty && bEmpty)
         return result;
+    // An empty region's rows say nothing of where it lies: only the other one's rows count.
+    const int aBottom = a.top + static_cast<int>(a.rows.size());
+    const int bBottom = b.top + static_cast<int>(b.rows.size());
     const int top = aEmpty ? b.top : bEmpty ? a.top : std::min(a.top, b.top);
-    const int bottom = std::max(a.top + static_cast<int>(a.rows.size()), b.top + static_cast<int>(b.rows.size()));
+    const int bottom = aEmpty ? bBottom : bEmpty ? aBottom : std::max(aBottom, bBottom);
     result.top = top;
     result.rows.reserve(static_cast<size_t>(bottom - top));
     for (int y = top; y < bottom; ++y)

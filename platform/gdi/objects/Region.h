@@ -8,12 +8,17 @@
 
 namespace ce::gdi {
 
+// Region coordinates stay within ±regionLimit, far beyond any screen: a region keeps a list of
+// spans for every row it covers, so an unbounded one could not be held.
+inline constexpr int regionLimit = 1 << 15;
+
 struct Span {
     int left = 0;
     int right = 0; // exclusive
+    bool operator==(const Span& other) const = default;
 };
 
-struct Region {
+struct CEAPI Region {
     int top = 0; // the row of rows[0]
     std::vector<std::vector<Span>> rows;
 
@@ -29,12 +34,14 @@ struct Region {
     bool operator==(const Region& other) const = default;
 };
 
-Region rectRegion(const RECT& rect);
-// The ellipse inscribed in a rectangle (right and bottom exclusive), as CreateEllipticRgn makes it.
-Region ellipticRegion(const RECT& rect);
+// The rectangle (right and bottom exclusive), clamped to ±regionLimit.
+CEAPI Region rectRegion(const RECT& rect);
+// The ellipse inscribed in a rectangle (right and bottom exclusive), as CreateEllipticRgn makes it:
+// mirror-symmetric in both axes; the part beyond ±regionLimit left out.
+CEAPI Region ellipticRegion(const RECT& rect);
 // CombineRgn's modes: RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY (a).
-Region combineRegions(const Region& a, const Region& b, int mode);
+CEAPI Region combineRegions(const Region& a, const Region& b, int mode);
 // CombineRgn's answer for a region: NULLREGION, SIMPLEREGION (one rectangle) or COMPLEXREGION.
-int regionKind(const Region& region);
+CEAPI int regionKind(const Region& region);
 
 } // namespace ce::gdi

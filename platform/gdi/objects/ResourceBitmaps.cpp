@@ -4,6 +4,7 @@
 #include <string>
 
 #include "GdiObjects.h"
+#include "gdi/icons/Icons.h"
 #include "gdi/png/PngDecode.h"
 
 using namespace ce::gdi;
@@ -46,7 +47,9 @@ HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName)
 
 HANDLE LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int cx, int cy, UINT)
 {
-    // Resized loading is not offered: cx and cy must be 0 (the image's own size).
+    if (type == IMAGE_ICON)
+        return loadIconImage(hInst, name, cx, cy);
+    // Resized bitmaps are not offered: cx and cy must be 0 (the image's own size).
     if (type != IMAGE_BITMAP || cx != 0 || cy != 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;

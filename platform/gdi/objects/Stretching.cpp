@@ -1,9 +1,9 @@
 // StretchBlt and TransparentBlt: each destination pixel takes the source pixel its position
-// maps to (nearest pixel), clipped to both bitmaps.
+// maps to (nearest pixel), clipped to the destination's drawable area and the source's surface.
 #include <optional>
 #include <vector>
 
-#include "GdiObjects.h"
+#include "BlitGeometry.h"
 #include "RasterOps.h"
 
 using namespace ce::gdi;
@@ -14,28 +14,34 @@ struct Area {
     int x, y, width, height;
 };
 
-// Calls `paint(source colour, destination colour)` for each destination pixel, writing what
-// it answers (nothing for none). The source is read whole first, so overlaps are safe.
-template <typename Paint> void stretch(Surface& destination, Area to, const Surface& source, Area from, Paint paint)
+// Calls `paint(source colour, destination colour)` for each destination pixel that can be
+// drawn, writing what it answers (nothing for none). The source is read first, so overlaps are
+// safe; positions are logical on both device contexts.
+template <typename Paint>
+void stretch(DrawTarget& destination, Area to, const DrawTarget& source, Area from, Paint paint)
 {
-    std::vector<std::optional<COLORREF>> read(static_cast<size_t>(to.width) * static_cast<size_t>(to.height));
-    for (int j = 0; j < to.height; ++j) {
-        const int sy = from.y + static_cast<int>(static_cast<long long>(j) * from.height / to.height);
-        for (int i = 0; i < to.width; ++i) {
-            const int sx = from.x + static_cast<int>(static_cast<long long>(i) * from.width / to.width);
-            if (source.contains(sx, sy))
-                read[static_cast<size_t>(j) * static_cast<size_t>(to.width) + static_cast<size_t>(i)] = source.pixel(sx, sy);
+    const RECT area = destination.drawableBounds(rectOfSize(to.x, to.y, to.width, to.height));
+    const int width = area.right - area.left;
+    // Where destination offset i lands in the source, in 64 bits against overflow.
+    const auto mapped
+        = [](long long i, int toSize, int fromStart, int fromSize) { return fromStart + i * fromSize / toSize; };
+    std::vector<COLORREF> read; // CLR_INVALID where the source has no pixel
+    read.reserve(static_cast<size_t>(width) * static_cast<size_t>(area.bottom - area.top));
+    for (int y = area.top; y < area.bottom; ++y) {
+        const long long sy = mapped(static_cast<long long>(y) - to.y, to.height, from.y, from.height);
+        for (int x = area.left; x < area.right; ++x) {
+            const long long sx = mapped(static_cast<long long>(x) - to.x, to.width, from.x, from.width);
+            read.push_back(pixelAt(source, sx, sy));
         }
     }
-    for (int j = 0; j < to.height; ++j) {
-        for (int i = 0; i < to.width; ++i) {
-            const auto& colour = read[static_cast<size_t>(j) * static_cast<size_t>(to.width) + static_cast<size_t>(i)];
-            const int x = to.x + i;
-            const int y = to.y + j;
-            if (!colour || !destination.contains(x, y))
+    auto next = read.begin();
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF colour = *next++;
+            if (colour == CLR_INVALID || !destination.visible(x, y))
                 continue;
-            if (const auto result = paint(*colour, destination.pixel(x, y)))
-                destination.setPixel(x, y, *result);
+            if (const auto result = paint(colour, destination.pixel(x, y)))
+                destination.plot(x, y, *result);
         }
     }
 }
@@ -63,7 +69,9 @@ template <typename PaintFor> BOOL stretchCall(HDC hdcDest, Area to, HDC hdcSrc, 
     std::shared_ptr<DeviceContext> dst, src;
     if (!contextsFor(hdcDest, hdcSrc, to, from, dst, src))
         return FALSE;
-    stretch(surfaceOf(*dst), to, surfaceOf(*src), from, paintFor(*dst));
+    DrawTarget destination(*dst);
+    const DrawTarget source(*src);
+    stretch(destination, to, source, from, paintFor(*dst));
     return TRUE;
 }
 
@@ -76,11 +84,10 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    return stretchCall(hdcDest, {xDest, yDest, wDest, hDest}, hdcSrc, {xSrc, ySrc, wSrc, hSrc},
-        [rop](const DeviceContext& dc) {
-            return [rop, pattern = brushColour(dc.brush)](COLORREF source, COLORREF destination) {
-                return combine(rop, source, destination, pattern);
-            };
+    return stretchCall(
+        hdcDest, {xDest, yDest, wDest, hDest}, hdcSrc, {xSrc, ySrc, wSrc, hSrc}, [rop](const DeviceContext& dc) {
+            return [rop, pattern = brushColour(dc.brush)](
+                       COLORREF source, COLORREF destination) { return combine(rop, source, destination, pattern); };
         });
 }
 
@@ -88,8 +95,8 @@ BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC
     int hSrc, UINT crTransparent)
 {
     const COLORREF key = crTransparent & 0x00FFFFFF;
-    return stretchCall(hdcDest, {xDest, yDest, wDest, hDest}, hdcSrc, {xSrc, ySrc, wSrc, hSrc},
-        [key](const DeviceContext&) {
+    return stretchCall(
+        hdcDest, {xDest, yDest, wDest, hDest}, hdcSrc, {xSrc, ySrc, wSrc, hSrc}, [key](const DeviceContext&) {
             return [key](COLORREF source, COLORREF) {
                 return source == key ? std::nullopt : std::optional<COLORREF>(source);
             };

@@ -8,7 +8,7 @@
 
 namespace ce::gdi {
 
-struct Surface {
+struct CEAPI Surface {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 32;

@@ -1,4 +1,5 @@
-// The system font: Tahoma at 8 points, the size of the device's dialogs and lists.
+// The system font: Tahoma at 8 points, the size of the device's dialogs and lists, described at
+// 96 dpi (realizedLogFont sizes it for the screen where it is used).
 #include "gdi/objects/GdiObjects.h"
 
 namespace ce::gdi {

@@ -30,6 +30,9 @@
 #define HDF_STRING 0x4000
 #define HDF_OWNERDRAW 0x8000
 
+// DRAWITEMSTRUCT.CtlType of an owner-drawn header item (HDF_OWNERDRAW).
+#define ODT_HEADER 100
+
 struct HDITEMW {
     UINT mask;
     int cxy;

@@ -1,6 +1,7 @@
 // Image lists: numbered images of one size, shared by the controls that show small icons and
-// state images. Until drawing exists an image list keeps its size and count only: every added
-// bitmap or icon counts as one image, and ImageList_Draw* draw nothing.
+// state images. A bitmap added is cut into as many images as it is image widths wide; in a list
+// made with ILC_MASK a mask bitmap (white: transparent) or a key colour marks what is
+// transparent; icons keep their alpha and are scaled to the list's size.
 #pragma once
 
 DECLARE_HANDLE(HIMAGELIST);
@@ -35,10 +36,12 @@ WINBASEAPI int ImageList_GetImageCount(HIMAGELIST himl);
 WINBASEAPI BOOL ImageList_SetImageCount(HIMAGELIST himl, UINT uNewCount);
 // The index of the (first) image added, -1 on failure.
 WINBASEAPI int ImageList_Add(HIMAGELIST himl, HBITMAP hbmImage, HBITMAP hbmMask);
+// The pixels of crMask become transparent (in a list with ILC_MASK).
 WINBASEAPI int ImageList_AddMasked(HIMAGELIST himl, HBITMAP hbmImage, COLORREF crMask);
 // i == -1 appends; returns the index of the image replaced or added, -1 on failure.
 WINBASEAPI int ImageList_ReplaceIcon(HIMAGELIST himl, int i, HICON hicon);
 #define ImageList_AddIcon(himl, hicon) ImageList_ReplaceIcon(himl, -1, hicon)
+// Takes the bitmap's first image.
 WINBASEAPI BOOL ImageList_Replace(HIMAGELIST himl, int i, HBITMAP hbmImage, HBITMAP hbmMask);
 // i == -1 removes every image.
 WINBASEAPI BOOL ImageList_Remove(HIMAGELIST himl, int i);
@@ -48,6 +51,10 @@ WINBASEAPI BOOL ImageList_GetIconSize(HIMAGELIST himl, int* cx, int* cy);
 WINBASEAPI BOOL ImageList_SetIconSize(HIMAGELIST himl, int cx, int cy);
 WINBASEAPI COLORREF ImageList_SetBkColor(HIMAGELIST himl, COLORREF clrBk);
 WINBASEAPI COLORREF ImageList_GetBkColor(HIMAGELIST himl);
+// ILD_NORMAL fills the transparent parts with the list's background colour (none while it is
+// CLR_NONE), ILD_TRANSPARENT never does; ILD_SELECTED/ILD_BLEND50 and ILD_FOCUS/ILD_BLEND25 mix
+// in half or a quarter of rgbFg (CLR_DEFAULT: the highlight colour); ILD_MASK draws the mask.
+// The overlay images (ILD_OVERLAYMASK) are not drawn.
 WINBASEAPI BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, UINT fStyle);
 WINBASEAPI BOOL ImageList_DrawEx(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, int dx, int dy, COLORREF rgbBk,
                                  COLORREF rgbFg, UINT fStyle);

@@ -62,6 +62,7 @@ TEST_F(LinesTest, ALineCoversItsPixelsButNotItsEnd)
         {{1, 1}, {2, 5}, {{1, 1}, {1, 2}, {2, 3}, {2, 4}}},
         {{2, 2}, {2, 2}, {}},
         {{-2, 0}, {2, 0}, {{0, 0}, {1, 0}}}, // off the bitmap is clipped
+        {{-2000000000, 3}, {-1000000000, 3}, {}}, // far away: done at once
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from.x << "," << c.from.y << " -> " << c.to.x << "," << c.to.y);
