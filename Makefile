@@ -41,6 +41,7 @@ bench: deps build/release/build.ninja
 	build/release/bench/process_bench
 	build/release/bench/notification_bench
 	build/release/bench/database_bench
+	build/release/bench/screen_bench
 
 demo: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS) --target cedevice

@@ -44,6 +44,7 @@ struct Window {
     bool invalid = false; // has an update rectangle
     RECT update {};
     bool erase = false;
+    int painting = 0; // BeginPaint calls not yet ended by EndPaint
     bool destroying = false;
     std::shared_ptr<void> control; // a control class's own state (controls/ControlState.h)
     // Top-level windows: the pixels of the window and its children, made at its size when first

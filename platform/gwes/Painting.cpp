@@ -142,6 +142,7 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT lpPaint)
         window->invalid = false;
         window->erase = false;
         window->update = {};
+        ++window->painting;
     }
     // Painting reaches only what was invalid.
     const HDC dc = deviceContextOn(hwnd, std::move(area), &update);
@@ -155,5 +156,10 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT lpPaint)
 
 BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint)
 {
+    {
+        std::lock_guard guard(gwesLock());
+        if (Window* window = findWindow(hWnd); window && window->painting > 0)
+            --window->painting;
+    }
     return lpPaint && ReleaseDC(hWnd, lpPaint->hdc);
 }

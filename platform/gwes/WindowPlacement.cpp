@@ -105,8 +105,10 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
             window->style |= WS_VISIBLE;
         if (uFlags & SWP_HIDEWINDOW)
             window->style &= ~static_cast<DWORD>(WS_VISIBLE);
+        // A top-level window's pixels move with it; a child is drawn again where it went.
+        const bool childMoved = (window->style & WS_CHILD) && !(pos.flags & SWP_NOMOVE);
         repaint = !(uFlags & SWP_NOREDRAW) && (window->style & WS_VISIBLE)
-            && (!(pos.flags & SWP_NOSIZE) || (uFlags & SWP_SHOWWINDOW));
+            && (!(pos.flags & SWP_NOSIZE) || (uFlags & SWP_SHOWWINDOW) || childMoved);
         // A child that moved or went shows its parent where it was.
         const bool moved = !(pos.flags & SWP_NOMOVE) || !(pos.flags & SWP_NOSIZE) || (uFlags & SWP_HIDEWINDOW);
         Window* parent = (window->style & WS_CHILD) ? findWindow(window->parent) : nullptr;

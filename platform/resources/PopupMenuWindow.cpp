@@ -1,13 +1,15 @@
 // The pop-up menu window (class "MNU"): one window shows the innermost open level of the menu;
 // taps choose the item under the stylus, VK_UP/VK_DOWN move the highlight, VK_RETURN and
 // VK_RIGHT open or choose it, VK_LEFT closes a sub-menu and VK_ESCAPE closes one level (the
-// pop-up at the root). WM_CANCELMODE ends it.
+// pop-up at the root), the highlight follows the stylus while it is down. WM_CANCELMODE ends it;
+// PopupMenuPaint.cpp draws it.
 #include <algorithm>
 
 #include "PopupMenus.h"
 #include "emulator/Shell.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlState.h"
+#include "shell/menubar/MenuFont.h"
 #include "shell/menubar/ShellMetrics.h"
 #include "text/CaseTable.h"
 
@@ -16,18 +18,13 @@ namespace {
 
 using StatePtr = std::shared_ptr<PopupMenuState>;
 
-int itemHeight(const MenuItemView& item)
-{
-    return item.separator() ? shell::popupSeparatorHeight : shell::popupItemHeight;
-}
-
 // The position of the item under `y` (pixels from the level's top), or -1.
 int itemAt(HMENU menu, int y)
 {
     MenuItemView item;
     int top = 0;
     for (int position = 0; readMenuItem(menu, position, item); ++position) {
-        top += itemHeight(item);
+        top += popupItemHeight(item);
         if (y >= 0 && y < top)
             return position;
     }
@@ -39,7 +36,7 @@ int itemTop(HMENU menu, int position)
     MenuItemView item;
     int top = 0;
     for (int i = 0; i < position && readMenuItem(menu, i, item); ++i)
-        top += itemHeight(item);
+        top += popupItemHeight(item);
     return top;
 }
 
@@ -216,6 +213,71 @@ LRESULT onTap(HWND hwnd, PopupMenuState& state, UINT message, LPARAM lParam)
     return 0;
 }
 
+// Messages that may move the highlight or change the level shown.
+bool changesLook(UINT message)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case popupChoosePath:
+    case popupChooseId:
+    case WM_SYSCOLORCHANGE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT handleMessage(HWND hwnd, PopupMenuState& state, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        paintPopupMenu(hwnd, state.levels.back());
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT covers the whole pop-up
+    case WM_KEYDOWN:
+        onKey(hwnd, state, wParam);
+        return 0;
+    case WM_CHAR:
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        return onTap(hwnd, state, message, lParam);
+    case WM_MOUSEMOVE:
+        // The highlight follows the stylus while it is down.
+        if (wParam & MK_LBUTTON)
+            state.levels.back().highlight = itemAt(state.levels.back().menu, static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_CANCELMODE:
+        end(hwnd, state, false, 0);
+        return 0;
+    case WM_DESTROY:
+        if (!state.ended)
+            end(hwnd, state, false, 0);
+        return 0;
+    case popupChoosePath: {
+        std::vector<int> path;
+        const auto& texts = *reinterpret_cast<const std::vector<std::u16string>*>(lParam);
+        return !state.ended && positionsOfTexts(state.levels.front().menu, texts, path)
+            && choosePath(hwnd, state, path);
+    }
+    case popupChooseId: {
+        std::vector<int> path;
+        return !state.ended && positionsOfId(state.levels.front().menu, static_cast<UINT>(wParam), path)
+            && choosePath(hwnd, state, path);
+    }
+    case popupDescribe:
+        if (state.ended)
+            return FALSE;
+        describe(hwnd, state, *reinterpret_cast<emulator::PopupMenuInfo*>(lParam));
+        return TRUE;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
 LRESULT popupMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CREATE)
@@ -223,41 +285,10 @@ LRESULT popupMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     StatePtr state = gwes::controlState<PopupMenuState>(hwnd);
     if (!state || state->levels.empty())
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    switch (message) {
-    case WM_KEYDOWN:
-        onKey(hwnd, *state, wParam);
-        return 0;
-    case WM_CHAR:
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        return onTap(hwnd, *state, message, lParam);
-    case WM_CANCELMODE:
-        end(hwnd, *state, false, 0);
-        return 0;
-    case WM_DESTROY:
-        if (!state->ended)
-            end(hwnd, *state, false, 0);
-        return 0;
-    case popupChoosePath: {
-        std::vector<int> path;
-        const auto& texts = *reinterpret_cast<const std::vector<std::u16string>*>(lParam);
-        return !state->ended && positionsOfTexts(state->levels.front().menu, texts, path)
-            && choosePath(hwnd, *state, path);
-    }
-    case popupChooseId: {
-        std::vector<int> path;
-        return !state->ended && positionsOfId(state->levels.front().menu, static_cast<UINT>(wParam), path)
-            && choosePath(hwnd, *state, path);
-    }
-    case popupDescribe:
-        if (state->ended)
-            return FALSE;
-        describe(hwnd, *state, *reinterpret_cast<emulator::PopupMenuInfo*>(lParam));
-        return TRUE;
-    default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
+    const LRESULT result = handleMessage(hwnd, *state, message, wParam, lParam);
+    if (changesLook(message) && !state->ended)
+        InvalidateRect(hwnd, nullptr, FALSE);
+    return result;
 }
 
 const gwes::SystemClassRegistration registration({popupMenuClass, popupMenuProc, 0, 0});
@@ -296,15 +327,29 @@ std::u16string withoutMnemonics(const std::u16string& text)
     return plain;
 }
 
+int popupItemHeight(const MenuItemView& item)
+{
+    return gwes::scaledForScreen(item.separator() ? shell::popupSeparatorHeight : shell::popupItemHeight);
+}
+
 SIZE popupMenuSize(HMENU menu)
 {
-    SIZE size {shell::popupMinWidth, 0};
-    MenuItemView item;
-    for (int position = 0; readMenuItem(menu, position, item); ++position) {
-        const int textWidth = static_cast<int>(withoutMnemonics(item.text).size()) * shell::popupCharWidth;
-        size.cx = std::max<LONG>(size.cx, textWidth + shell::popupTextMargin);
-        size.cy += itemHeight(item);
+    SIZE size {gwes::scaledForScreen(shell::popupMinWidth), 0};
+    HDC screen = GetDC(nullptr);
+    {
+        const shell::MenuFontSelection font(screen, false);
+        MenuItemView item;
+        for (int position = 0; readMenuItem(menu, position, item); ++position) {
+            const std::u16string text = withoutMnemonics(item.text);
+            // The font's width, or the average character's where the text cannot be measured.
+            SIZE extent {static_cast<LONG>(text.size()) * gwes::scaledForScreen(shell::popupCharWidth), 0};
+            if (!text.empty())
+                GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+            size.cx = std::max<LONG>(size.cx, extent.cx + gwes::scaledForScreen(shell::popupTextMargin));
+            size.cy += popupItemHeight(item);
+        }
     }
+    ReleaseDC(nullptr, screen);
     return size;
 }
 

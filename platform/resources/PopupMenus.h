@@ -52,8 +52,15 @@ constexpr UINT popupChooseId = WM_USER + 2; // wParam: a command id under the ro
 constexpr UINT popupDescribe = WM_USER + 3; // lParam: emulator::PopupMenuInfo* to fill
 constexpr UINT popupWake = WM_USER + 4; // posted when the pop-up ends, so the modal loop looks again
 
-// The pop-up's size for `menu`: the widest text and the items' heights (ShellMetrics.h).
-SIZE popupMenuSize(HMENU menu);
+// The height of an item on the screen (ShellMetrics.h's 96-dpi heights, scaled).
+int popupItemHeight(const MenuItemView& item);
+
+// The pop-up's size for `menu`: the widest text in the menu font with the margins for check
+// marks and sub-menu arrows, and the items' heights.
+CEAPI SIZE popupMenuSize(HMENU menu);
+
+// WM_PAINT of the pop-up window: `level`'s items (PopupMenuPaint.cpp).
+void paintPopupMenu(HWND hwnd, const PopupLevel& level);
 
 // Where a level of `size` shows for a request at x, y with TPM_* alignment, keeping clear of
 // `exclude` (may be null) and inside the screen.

@@ -1,5 +1,6 @@
 // The dialog window classes and what a dialog does with a message: its dialog procedure sees
-// it first; what the procedure leaves, DefDlgProcW handles.
+// it first; what the procedure leaves, DefDlgProcW handles, erasing the background with the
+// colour the procedure chose.
 #include "DialogState.h"
 #include "Dialogs.h"
 #include "gwes/SystemClasses.h"
@@ -32,6 +33,20 @@ WORD defaultButtonId(HWND dialog)
     return state ? state->defaultId : static_cast<WORD>(IDOK);
 }
 
+// The dialog's background: the brush its procedure answers to WM_CTLCOLORDLG, else the class's
+// brush as DefWindowProcW erases with, else the window colour of the device's white dialogs.
+LRESULT eraseDialog(HWND dialog, HDC dc)
+{
+    auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dialog)));
+    if (!brush && DefWindowProcW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0))
+        return 1;
+    RECT client {};
+    GetClientRect(dialog, &client);
+    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
+    return 1;
+}
+
 } // namespace
 
 LRESULT dialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -59,7 +74,7 @@ LRESULT DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam)
             reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDCANCEL)));
         return 0;
     case WM_ERASEBKGND:
-        return 1;
+        return eraseDialog(hDlg, reinterpret_cast<HDC>(wParam));
     case WM_COMMAND:
     case WM_NOTIFY:
         return 0;

@@ -1,11 +1,13 @@
-// Message boxes: a dialog of the "MessageBox" class made for the call, its text in a STATIC
-// control and one button per answer, run modally; or the test responder's answer.
+// Message boxes: a dialog of the "MessageBox" class made for the call, its icon painted at the
+// top left, its text in a STATIC control and one button per answer, run modally; or the test
+// responder's answer. The caption shows in the shell's title bar, as for every foreground window.
 #include "emulator/UserInterface.h"
 
 #include <mutex>
 #include <vector>
 
 #include "Dialogs.h"
+#include "MessageBoxIcon.h"
 #include "gwes/Screen.h"
 
 namespace {
@@ -56,6 +58,29 @@ std::vector<Answer> answersOf(UINT type)
 
 // The control id of the message text.
 constexpr WORD textId = 0xFFFF;
+// The icon's square and the margin around the box's parts, in dialog units.
+constexpr short iconSize = 32;
+constexpr short margin = 8;
+
+RECT iconBox()
+{
+    const int left = ce::gwes::dialogUnitsToPixels(margin);
+    const int size = ce::gwes::dialogUnitsToPixels(iconSize);
+    return {left, left, left + size, left + size};
+}
+
+INT_PTR paintIcon(HWND hwnd)
+{
+    const auto type = static_cast<UINT>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!ce::gwes::hasMessageBoxIcon(type))
+        return FALSE;
+    PAINTSTRUCT paint {};
+    if (HDC dc = BeginPaint(hwnd, &paint)) {
+        ce::gwes::drawMessageBoxIcon(dc, iconBox(), type);
+        EndPaint(hwnd, &paint);
+    }
+    return TRUE;
+}
 
 INT_PTR messageBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -80,6 +105,8 @@ INT_PTR messageBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             EndDialog(hwnd, id);
         return TRUE;
     }
+    case WM_PAINT:
+        return paintIcon(hwnd);
     default:
         return FALSE;
     }
@@ -111,8 +138,10 @@ int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
     const auto unitsWide = static_cast<short>(screen.cx * 96 / ce::gwes::screenDpi());
     const auto answers = answersOf(uType);
     std::vector<CeDialogControl> controls;
-    controls.push_back({u"STATIC", text.c_str(), textId, SS_LEFT | WS_VISIBLE, 0, 8, 8,
-        static_cast<short>(unitsWide - 16), 60});
+    // The text starts right of the icon when there is one.
+    const auto textLeft = static_cast<short>(ce::gwes::hasMessageBoxIcon(uType) ? margin + iconSize + margin : margin);
+    controls.push_back({u"STATIC", text.c_str(), textId, SS_LEFT | WS_VISIBLE, 0, textLeft, margin,
+        static_cast<short>(unitsWide - textLeft - margin), 60});
     const auto buttonWidth = static_cast<short>((unitsWide - 8) / static_cast<short>(answers.size()) - 8);
     short x = 8;
     for (const Answer& answer : answers) {

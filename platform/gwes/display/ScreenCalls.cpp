@@ -35,12 +35,12 @@ ScreenImage captureScreen()
 
 namespace {
 
-// Whether a shown window waits for WM_PAINT.
+// Whether a shown window waits for WM_PAINT or is between BeginPaint and EndPaint.
 bool paintPending()
 {
     std::lock_guard guard(ce::gwes::gwesLock());
     for (const auto& [handle, window] : ce::gwes::state().windows) {
-        if (window->invalid && (window->style & WS_VISIBLE))
+        if ((window->invalid || window->painting > 0) && (window->style & WS_VISIBLE))
             return true;
     }
     return false;

@@ -18,6 +18,12 @@ gdi::Region areaAt(const Window& window, POINT origin)
     return gdi::rectRegion({origin.x, origin.y, origin.x + size.cx, origin.y + size.cy});
 }
 
+bool isGroupBox(const Window& window)
+{
+    return (window.style & WS_CHILD) && (window.style & 0x0F) == BS_GROUPBOX
+        && _wcsicmp(window.windowClass->name.c_str(), u"BUTTON") == 0;
+}
+
 void subtract(gdi::Region& region, const gdi::Region& cut)
 {
     region = gdi::combineRegions(region, cut, RGN_DIFF);
@@ -71,14 +77,20 @@ DrawingArea drawingAreaOf(Window& window, bool withoutChildren)
     area.visible = areaAt(window, area.origin);
     for (size_t i = 1; i < chain.size(); ++i)
         area.visible = gdi::combineRegions(area.visible, areaAt(*chain[i], origins[i]), RGN_AND);
-    // Siblings above each window of the chain cover it (children are kept top of the z-order first).
+    // Siblings above each window of the chain cover it (children are kept top of the z-order
+    // first). A group box covers nothing: the controls it frames show through it wherever they
+    // stand in the z-order, and it keeps out of all of them.
     for (size_t i = 0; i + 1 < chain.size(); ++i) {
+        const bool keepsOutOfAll = i == 0 && isGroupBox(window);
         for (HWND sibling : chain[i + 1]->children) {
-            if (sibling == chain[i]->handle)
+            if (sibling == chain[i]->handle) {
+                if (keepsOutOfAll)
+                    continue;
                 break;
-            const Window* above = findWindow(sibling);
-            if (above && (above->style & WS_VISIBLE))
-                subtract(area.visible, areaAt(*above, {origins[i + 1].x + above->rect.left, origins[i + 1].y + above->rect.top}));
+            }
+            const Window* other = findWindow(sibling);
+            if (other && (other->style & WS_VISIBLE) && !isGroupBox(*other))
+                subtract(area.visible, areaAt(*other, {origins[i + 1].x + other->rect.left, origins[i + 1].y + other->rect.top}));
         }
     }
     if (withoutChildren) {

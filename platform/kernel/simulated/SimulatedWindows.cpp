@@ -69,6 +69,8 @@ void registerClass(const char16_t* name, WNDPROC proc, HINSTANCE instance)
     windowClass.lpfnWndProc = proc;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = name;
+    // The programs draw nothing of their own: their windows show the window colour.
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     // A class someone registered already (another instance, a system class) is used as it is.
     RegisterClassW(&windowClass);
 }

@@ -1,6 +1,6 @@
 // Pop-up menus: TrackPopupMenuEx's modal loop on the test's thread, driven from a second thread
 // through the host-side calls (choose by texts or id, cancel) and by the input a person gives
-// (keys, taps, WM_CANCELMODE, the owner going, WM_QUIT).
+// (keys, taps, WM_CANCELMODE, the owner going, WM_QUIT), and what the pop-up shows.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "ActionThread.h"
+#include "ScreenPixels.h"
 #include "TestDevice.h"
+#include "emulator/Screen.h"
 #include "emulator/Shell.h"
+#include "resources/PopupMenus.h"
 #include "windows.h"
 
 namespace {
@@ -353,6 +356,158 @@ TEST_F(PopupMenuTest, HostCallsFailWithoutAnOpenPopup)
     EXPECT_FALSE(emulator::choosePopupItem(u"New"));
     EXPECT_FALSE(emulator::choosePopupItem(IDM_NEW));
     EXPECT_FALSE(emulator::cancelPopupMenu());
+}
+
+// ---- Painting ----------------------------------------------------------------------------------
+
+using screen_pixels::at;
+using screen_pixels::brightness;
+using screen_pixels::countOf;
+using screen_pixels::darkest;
+
+// The pop-up opened at 10,40 (clear of the title bar) is 60x96 inside its frame: New 40-57,
+// Open 58-75, the separator 76-81, Zoom 82-99, Exit 100-117, Gone 118-135. Check marks go in
+// x 11-24, text in 25-58, arrows in 59-68.
+RECT checkColumn(int top)
+{
+    return {11, top + 1, 25, top + 17};
+}
+RECT textColumn(int top)
+{
+    return {25, top + 1, 59, top + 17};
+}
+RECT arrowColumn(int top)
+{
+    return {59, top + 1, 69, top + 17};
+}
+
+class PopupMenuPaintTest : public PopupMenuTest {
+protected:
+    // The screen once the open pop-up has painted, after `act` (on the driving thread) changed it.
+    emulator::ScreenImage shownAfter(const std::function<void(HWND)>& act = {})
+    {
+        HWND popup = emulator::openPopupMenu().window;
+        if (act)
+            act(popup);
+        EXPECT_TRUE(emulator::waitForPainting(10000));
+        // The wait ends when the last WM_PAINT has begun; a message sent to the pop-up's thread
+        // comes back once that WM_PAINT has ended.
+        SendMessageW(popup, WM_NULL, 0, 0);
+        return emulator::captureScreen();
+    }
+};
+
+TEST_F(PopupMenuPaintTest, ItemsShowInAFrameWithSeparatorGrayedTextAndSubMenuArrow)
+{
+    emulator::ScreenImage screen;
+    track(
+        TPM_RETURNCMD,
+        [&] {
+            screen = shownAfter();
+            emulator::cancelPopupMenu();
+        },
+        10, 40);
+    ASSERT_EQ(screen.width, 240);
+    const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
+    const COLORREF face = GetSysColor(COLOR_MENU);
+    struct Pixel {
+        const char* name;
+        int x, y;
+        COLORREF expected;
+    };
+    const Pixel pixels[] = {
+        {"left frame", 10, 70, frame},
+        {"right frame", 69, 70, frame},
+        {"top frame", 40, 40, frame},
+        {"bottom frame", 40, 135, frame},
+        {"face", 12, 48, face},
+        {"above the separator", 40, 77, face},
+        {"separator", 40, 79, GetSysColor(COLOR_3DSHADOW)},
+        {"outside", 71, 70, at(screen, 200, 200)},
+    };
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(at(screen, p.x, p.y), p.expected) << p.name;
+
+    const int grey = brightness(GetSysColor(COLOR_GRAYTEXT));
+    const int white = brightness(face);
+    EXPECT_LT(darkest(screen, textColumn(40)), grey) << "New in black";
+    EXPECT_GE(darkest(screen, textColumn(118)), grey) << "Gone, grayed, in grey";
+    EXPECT_LT(darkest(screen, textColumn(118)), white) << "but shown";
+    EXPECT_LT(darkest(screen, arrowColumn(82)), grey) << "Zoom's arrow";
+    EXPECT_EQ(darkest(screen, arrowColumn(100)), white) << "Exit opens nothing";
+    EXPECT_EQ(darkest(screen, checkColumn(40)), white) << "New is not checked";
+}
+
+TEST_F(PopupMenuPaintTest, TheHighlightFollowsKeysAndTheStylus)
+{
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF face = GetSysColor(COLOR_MENU);
+    emulator::ScreenImage byKey;
+    emulator::ScreenImage byStylus;
+    track(
+        TPM_RETURNCMD,
+        [&] {
+            byKey = shownAfter([](HWND popup) { SendMessageW(popup, WM_KEYDOWN, VK_DOWN, 0); });
+            byStylus = shownAfter([](HWND popup) { SendMessageW(popup, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 65)); });
+            emulator::cancelPopupMenu();
+        },
+        10, 40);
+    ASSERT_EQ(byKey.width, 240);
+    EXPECT_EQ(at(byKey, 12, 48), highlight) << "New";
+    EXPECT_GT(countOf(byKey, textColumn(40), GetSysColor(COLOR_HIGHLIGHTTEXT)), 0) << "New's text inverted";
+    EXPECT_EQ(darkest(byKey, textColumn(40)), brightness(highlight)) << "and not black";
+    EXPECT_EQ(at(byKey, 12, 66), face) << "Open";
+    EXPECT_EQ(at(byStylus, 12, 108), highlight) << "Exit, under the stylus";
+    EXPECT_EQ(at(byStylus, 12, 48), face) << "New no more";
+}
+
+TEST_F(PopupMenuPaintTest, CheckMarksShowInTheLeftColumnInTheItemsTextColour)
+{
+    CheckMenuItem(menu, IDM_OPEN, MF_BYCOMMAND | MF_CHECKED);
+    emulator::ScreenImage plain;
+    emulator::ScreenImage highlighted;
+    track(
+        TPM_RETURNCMD,
+        [&] {
+            plain = shownAfter();
+            highlighted = shownAfter([](HWND popup) {
+                SendMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+                SendMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+            });
+            emulator::cancelPopupMenu();
+        },
+        10, 40);
+    ASSERT_EQ(plain.width, 240);
+    EXPECT_LT(darkest(plain, checkColumn(58)), brightness(GetSysColor(COLOR_GRAYTEXT))) << "a black mark";
+    EXPECT_EQ(darkest(plain, checkColumn(40)), brightness(GetSysColor(COLOR_MENU))) << "New has none";
+    EXPECT_GT(countOf(highlighted, checkColumn(58), GetSysColor(COLOR_HIGHLIGHTTEXT)), 0) << "a white mark";
+    EXPECT_EQ(darkest(highlighted, checkColumn(58)), brightness(GetSysColor(COLOR_HIGHLIGHT))) << "on the highlight";
+}
+
+TEST(PopupMenuSize, FollowsTheTextsInTheMenuFontAndScalesWithTheScreen)
+{
+    const auto sizeAt = [](int scale, const char16_t* longest) {
+        emulator::Profile profile = testing_support::smallProfile();
+        profile.screenWidth *= scale;
+        profile.screenHeight *= scale;
+        profile.screenDpi *= scale;
+        testing_support::TestDevice device(profile);
+        HMENU menu = CreatePopupMenu();
+        AppendMenuW(menu, MF_STRING, IDM_NEW, u"&New");
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, IDM_OPEN, longest);
+        const SIZE size = ce::popupMenuSize(menu);
+        DestroyMenu(menu);
+        return size;
+    };
+    const SIZE shortTexts = sizeAt(1, u"Open");
+    EXPECT_EQ(shortTexts.cx, 60) << "the narrowest pop-up";
+    EXPECT_EQ(shortTexts.cy, 18 + 6 + 18);
+    const SIZE small = sizeAt(1, u"Preferences for every &document");
+    EXPECT_GT(small.cx, 120) << "as wide as its widest text";
+    const SIZE large = sizeAt(2, u"Preferences for every &document");
+    EXPECT_EQ(large.cy, 2 * small.cy);
+    EXPECT_NEAR(large.cx, 2 * small.cx, small.cx / 10) << "text widths scale, give or take the hinting";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The help viewer's window and program (see HelpViewer.h): reading the help file named on the
-// command line, and a top-level window that shows the chosen section's text in a child.
+// command line, and a top-level window that shows the chosen section's text in a child
+// (HelpTextWindow.cpp).
 #include "HelpViewer.h"
 
 #include "HelpText.h"
@@ -74,8 +75,6 @@ LRESULT helpViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 const gwes::SystemClassRegistration viewerRegistration({helpViewerClass, helpViewerProc, 0, 0});
-// The text child only holds and answers its text.
-const gwes::SystemClassRegistration textRegistration({helpTextClass, DefWindowProcW, 0, 0});
 
 } // namespace
 

@@ -58,27 +58,9 @@ LRESULT indexOf(const MenuBarState& state, const MenuBarButton* button)
     return button ? button - state.buttons.data() : -1;
 }
 
-// The left edges of the visible buttons' parts, with the bar's right edge last; hidden
-// buttons start and end where the next visible one starts.
-std::vector<int> buttonEdges(HWND hwnd, const MenuBarState& state)
-{
-    RECT client {};
-    GetClientRect(hwnd, &client);
-    const auto visible = std::count_if(state.buttons.begin(), state.buttons.end(),
-        [](const MenuBarButton& b) { return !(b.fsState & TBSTATE_HIDDEN); });
-    std::vector<int> edges;
-    int shown = 0;
-    for (const MenuBarButton& button : state.buttons) {
-        edges.push_back(static_cast<int>(client.right * shown / std::max<decltype(visible)>(visible, 1)));
-        shown += (button.fsState & TBSTATE_HIDDEN) ? 0 : 1;
-    }
-    edges.push_back(client.right);
-    return edges;
-}
-
 int buttonAt(HWND hwnd, const MenuBarState& state, int x)
 {
-    const std::vector<int> edges = buttonEdges(hwnd, state);
+    const std::vector<int> edges = menuBarButtonEdges(hwnd, state);
     for (size_t i = 0; i < state.buttons.size(); ++i) {
         if (x >= edges[i] && x < edges[i + 1])
             return static_cast<int>(i);
@@ -89,18 +71,22 @@ int buttonAt(HWND hwnd, const MenuBarState& state, int x)
 // A popup button's menu opens upwards from the button's left edge; the choice goes to the parent.
 void openButtonMenu(HWND hwnd, MenuBarState& state, int index)
 {
-    POINT corner {buttonEdges(hwnd, state)[static_cast<size_t>(index)], 0};
+    POINT corner {menuBarButtonEdges(hwnd, state)[static_cast<size_t>(index)], 0};
     ClientToScreen(hwnd, &corner);
     state.buttons[static_cast<size_t>(index)].fsState |= TBSTATE_PRESSED;
+    InvalidateRect(hwnd, nullptr, FALSE);
     const HMENU popup = state.buttons[static_cast<size_t>(index)].popup;
     TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_BOTTOMALIGN, corner.x, corner.y, state.parent, nullptr);
     if (static_cast<size_t>(index) < state.buttons.size())
         state.buttons[static_cast<size_t>(index)].fsState &= ~TBSTATE_PRESSED;
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 LRESULT onTap(HWND hwnd, MenuBarState& state, UINT message, LPARAM lParam)
 {
     const int index = buttonAt(hwnd, state, static_cast<short>(LOWORD(lParam)));
+    // The button under the stylus shows pressed until the stylus lifts.
+    InvalidateRect(hwnd, nullptr, FALSE);
     if (message == WM_LBUTTONDOWN) {
         state.pressed = index;
         return 0;
@@ -166,7 +152,7 @@ LRESULT getButtonInfo(HWND hwnd, MenuBarState& state, WPARAM id, LPARAM lParam)
     if (info->dwMask & TBIF_LPARAM)
         info->lParam = button->dwData;
     if (info->dwMask & TBIF_SIZE) {
-        const std::vector<int> edges = buttonEdges(hwnd, state);
+        const std::vector<int> edges = menuBarButtonEdges(hwnd, state);
         info->cx = static_cast<WORD>(edges[static_cast<size_t>(index) + 1] - edges[static_cast<size_t>(index)]);
     }
     if ((info->dwMask & TBIF_TEXT) && info->pszText && info->cchText > 0) {
@@ -207,6 +193,77 @@ LRESULT setSubMenu(MenuBarState& state, WPARAM id, LPARAM lParam)
     return reinterpret_cast<LRESULT>(previous);
 }
 
+// Messages after which the bar shows something else.
+bool changesLook(UINT message)
+{
+    switch (message) {
+    case TB_SETSTATE:
+    case TB_ENABLEBUTTON:
+    case TB_CHECKBUTTON:
+    case TB_PRESSBUTTON:
+    case TB_HIDEBUTTON:
+    case TB_SETBUTTONINFOW:
+    case WM_SYSCOLORCHANGE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT handleMessage(HWND hwnd, MenuBarState& state, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MenuBarButton* button = nullptr;
+    switch (message) {
+    case WM_PAINT:
+        paintMenuBar(hwnd, state);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT covers the whole bar
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        return onTap(hwnd, state, message, lParam);
+    case WM_DESTROY:
+        if (state.ownsMenu)
+            DestroyMenu(state.menu);
+        return 0;
+    case SHCMBM_GETMENU:
+        return reinterpret_cast<LRESULT>(state.menu);
+    case SHCMBM_GETSUBMENU:
+        button = buttonById(state, static_cast<WPARAM>(lParam));
+        return button ? reinterpret_cast<LRESULT>(button->popup) : 0;
+    case SHCMBM_SETSUBMENU:
+        return setSubMenu(state, wParam, lParam);
+    case TB_BUTTONCOUNT:
+        return static_cast<LRESULT>(state.buttons.size());
+    case TB_GETBUTTON:
+        return getButton(state, wParam, lParam);
+    case TB_COMMANDTOINDEX:
+        return indexOf(state, buttonById(state, wParam));
+    case TB_GETSTATE:
+        button = buttonById(state, wParam);
+        return button ? button->fsState : -1;
+    case TB_SETSTATE:
+        return changeState(state, wParam, 0xFF, static_cast<BYTE>(LOWORD(lParam)));
+    case TB_ENABLEBUTTON:
+        return setStateBit(state, wParam, TBSTATE_ENABLED, lParam);
+    case TB_CHECKBUTTON:
+        return setStateBit(state, wParam, TBSTATE_CHECKED, lParam);
+    case TB_PRESSBUTTON:
+        return setStateBit(state, wParam, TBSTATE_PRESSED, lParam);
+    case TB_HIDEBUTTON:
+        return setStateBit(state, wParam, TBSTATE_HIDDEN, lParam);
+    case TB_ISBUTTONENABLED:
+        button = buttonById(state, wParam);
+        return button && (button->fsState & TBSTATE_ENABLED);
+    case TB_GETBUTTONINFOW:
+        return getButtonInfo(hwnd, state, wParam, lParam);
+    case TB_SETBUTTONINFOW:
+        return setButtonInfo(state, wParam, lParam);
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
 LRESULT menuBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CREATE)
@@ -214,56 +271,31 @@ LRESULT menuBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     StatePtr state = gwes::controlState<MenuBarState>(hwnd);
     if (!state)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    MenuBarButton* button = nullptr;
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        return onTap(hwnd, *state, message, lParam);
-    case WM_DESTROY:
-        if (state->ownsMenu)
-            DestroyMenu(state->menu);
-        return 0;
-    case SHCMBM_GETMENU:
-        return reinterpret_cast<LRESULT>(state->menu);
-    case SHCMBM_GETSUBMENU:
-        button = buttonById(*state, static_cast<WPARAM>(lParam));
-        return button ? reinterpret_cast<LRESULT>(button->popup) : 0;
-    case SHCMBM_SETSUBMENU:
-        return setSubMenu(*state, wParam, lParam);
-    case TB_BUTTONCOUNT:
-        return static_cast<LRESULT>(state->buttons.size());
-    case TB_GETBUTTON:
-        return getButton(*state, wParam, lParam);
-    case TB_COMMANDTOINDEX:
-        return indexOf(*state, buttonById(*state, wParam));
-    case TB_GETSTATE:
-        button = buttonById(*state, wParam);
-        return button ? button->fsState : -1;
-    case TB_SETSTATE:
-        return changeState(*state, wParam, 0xFF, static_cast<BYTE>(LOWORD(lParam)));
-    case TB_ENABLEBUTTON:
-        return setStateBit(*state, wParam, TBSTATE_ENABLED, lParam);
-    case TB_CHECKBUTTON:
-        return setStateBit(*state, wParam, TBSTATE_CHECKED, lParam);
-    case TB_PRESSBUTTON:
-        return setStateBit(*state, wParam, TBSTATE_PRESSED, lParam);
-    case TB_HIDEBUTTON:
-        return setStateBit(*state, wParam, TBSTATE_HIDDEN, lParam);
-    case TB_ISBUTTONENABLED:
-        button = buttonById(*state, wParam);
-        return button && (button->fsState & TBSTATE_ENABLED);
-    case TB_GETBUTTONINFOW:
-        return getButtonInfo(hwnd, *state, wParam, lParam);
-    case TB_SETBUTTONINFOW:
-        return setButtonInfo(*state, wParam, lParam);
-    default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
+    const LRESULT result = handleMessage(hwnd, *state, message, wParam, lParam);
+    if (changesLook(message))
+        InvalidateRect(hwnd, nullptr, FALSE);
+    return result;
 }
 
 const gwes::SystemClassRegistration registration({menuBarClass, menuBarProc, 0, 0});
 
 } // namespace
+
+std::vector<int> menuBarButtonEdges(HWND hwnd, const MenuBarState& state)
+{
+    RECT client {};
+    GetClientRect(hwnd, &client);
+    const auto visible = std::count_if(state.buttons.begin(), state.buttons.end(),
+        [](const MenuBarButton& b) { return !(b.fsState & TBSTATE_HIDDEN); });
+    std::vector<int> edges;
+    int shown = 0;
+    for (const MenuBarButton& button : state.buttons) {
+        edges.push_back(static_cast<int>(client.right * shown / std::max<decltype(visible)>(visible, 1)));
+        shown += (button.fsState & TBSTATE_HIDDEN) ? 0 : 1;
+    }
+    edges.push_back(client.right);
+    return edges;
+}
 
 std::shared_ptr<MenuBarState> menuBarState(HWND hwnd)
 {

@@ -1,5 +1,5 @@
 // The menu bar window (class "menu_worker") that SHCreateMenuBar makes: its buttons, made from
-// the top-level items of a menu, and what it needs to know when it is created.
+// the top-level items of a menu, what it needs to know when it is created, and its layout.
 #pragma once
 
 #include <memory>
@@ -33,5 +33,12 @@ struct MenuBarState {
 
 // The state of the bar `hwnd`, or null when it is no menu bar.
 std::shared_ptr<MenuBarState> menuBarState(HWND hwnd);
+
+// The left edges of the buttons' parts of the bar, in equal shares of its width (hidden buttons
+// take none: they start and end where the next shown one starts), with the bar's right edge last.
+std::vector<int> menuBarButtonEdges(HWND hwnd, const MenuBarState& state);
+
+// WM_PAINT of the bar (MenuBarPaint.cpp).
+void paintMenuBar(HWND hwnd, const MenuBarState& state);
 
 } // namespace ce::shell

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "BasicMetrics.h"
 #include "ControlBasics.h"
+#include "ControlPaint.h"
 #include "OwnerDraw.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
@@ -243,19 +245,161 @@ LRESULT clickMessage(HWND hwnd)
     return 0;
 }
 
+UINT ownerDrawState(const ButtonState& state)
+{
+    return ((state.state & BST_PUSHED) ? ODS_SELECTED : 0u) | ((state.state & BST_FOCUS) ? ODS_FOCUS : 0u);
+}
+
+// The DrawTextW alignment of a button's text: BS_LEFT/BS_RIGHT/BS_CENTER, else `usual`.
+UINT alignment(DWORD style, UINT usual)
+{
+    switch (style & BS_CENTER) {
+    case BS_LEFT:
+        return DT_LEFT;
+    case BS_RIGHT:
+        return DT_RIGHT;
+    case BS_CENTER:
+        return DT_CENTER;
+    default:
+        return usual;
+    }
+}
+
+UINT textFormat(DWORD style, UINT usual)
+{
+    const UINT lines = (style & BS_MULTILINE) ? DT_WORDBREAK : static_cast<UINT>(DT_SINGLELINE | DT_VCENTER);
+    return alignment(style, usual) | lines;
+}
+
+// A BS_ICON or BS_BITMAP image centred in `area`; false when the button shows text instead or
+// the image is no icon or bitmap.
+bool drawImage(HDC dc, HWND hwnd, const ButtonState& state, const RECT& area)
+{
+    const DWORD style = styleOf(hwnd);
+    if (!state.image || !(style & (BS_ICON | BS_BITMAP)))
+        return false;
+    const int areaWidth = area.right - area.left;
+    const int areaHeight = area.bottom - area.top;
+    if (style & BS_ICON) {
+        const int side = GetSystemMetrics(SM_CXICON);
+        return DrawIconEx(dc, area.left + (areaWidth - side) / 2, area.top + (areaHeight - side) / 2,
+            static_cast<HICON>(state.image), side, side, 0, nullptr, DI_NORMAL);
+    }
+    const std::optional<SIZE> size = bitmapSize(state.image);
+    return size
+        && drawBitmap(
+            dc, state.image, {area.left + (areaWidth - size->cx) / 2, area.top + (areaHeight - size->cy) / 2});
+}
+
+// A push button in the Pocket PC look: a one-pixel dark frame (two for the default button)
+// round a light face; pushed, the face darkens and the text turns light.
+void paintPush(HWND hwnd, const ButtonState& state, HDC dc)
+{
+    RECT face = clientRect(hwnd);
+    const bool pushed = state.state & BST_PUSHED;
+    const int frames = kindOf(hwnd) == BS_DEFPUSHBUTTON ? 2 : 1;
+    for (int i = 0; i < frames; ++i) {
+        frameSystem(dc, face, COLOR_WINDOWFRAME);
+        InflateRect(&face, -1, -1);
+    }
+    fillSystem(dc, face, pushed ? COLOR_BTNSHADOW : COLOR_BTNFACE);
+    if (!drawImage(dc, hwnd, state, face)) {
+        const COLORREF colour = IsWindowEnabled(hwnd) ? GetSysColor(pushed ? COLOR_BTNHIGHLIGHT : COLOR_BTNTEXT)
+                                                      : GetSysColor(COLOR_GRAYTEXT);
+        drawText(dc, windowText(hwnd), face, textFormat(styleOf(hwnd), DT_CENTER), colour);
+    }
+    if (state.state & BST_FOCUS) {
+        InflateRect(&face, -textMargin(), -textMargin());
+        DrawFocusRect(dc, &face);
+    }
+}
+
+// The DrawFrameControl state of a check box or radio button.
+UINT checkState(DWORD kind, const ButtonState& state, bool enabled)
+{
+    const UINT check = state.state & 3;
+    UINT drawn = isRadio(kind) ? static_cast<UINT>(DFCS_BUTTONRADIO) : static_cast<UINT>(DFCS_BUTTONCHECK);
+    if (check == BST_CHECKED)
+        drawn |= DFCS_CHECKED;
+    else if (check == BST_INDETERMINATE)
+        drawn |= DFCS_BUTTON3STATE | DFCS_CHECKED;
+    if (state.state & BST_PUSHED)
+        drawn |= DFCS_PUSHED;
+    return enabled ? drawn : (drawn | DFCS_INACTIVE);
+}
+
+// A check box or radio button: its 13x13 square at the left (BS_LEFTTEXT: at the right),
+// vertically centred, and its text beside it with the focus rectangle round the text.
+void paintCheck(HWND hwnd, const ButtonState& state, HDC dc, const ControlColours& colours)
+{
+    const RECT client = clientRect(hwnd);
+    fill(dc, client, colours.background);
+    const DWORD style = styleOf(hwnd);
+    const bool boxAtRight = style & BS_LEFTTEXT;
+    const int side = checkBoxSize();
+    const int top = (client.bottom - side) / 2;
+    RECT box {boxAtRight ? client.right - side : 0, top, 0, top + side};
+    box.right = box.left + side;
+    DrawFrameControl(dc, &box, DFC_BUTTON, checkState(kindOf(hwnd), state, IsWindowEnabled(hwnd)));
+    RECT text = client;
+    if (boxAtRight)
+        text.right = box.left - checkBoxGap();
+    else
+        text.left = box.right + checkBoxGap();
+    const std::u16string caption = windowText(hwnd);
+    const UINT format = textFormat(style, DT_LEFT);
+    drawText(dc, caption, text, format, textColourOf(hwnd, colours));
+    if (!(state.state & BST_FOCUS) || caption.empty())
+        return;
+    // The focus goes round the text itself, a pixel out.
+    RECT measured = text;
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, format | DT_CALCRECT);
+    const LONG height = measured.bottom - measured.top;
+    const LONG width = std::min(measured.right - measured.left, text.right - text.left);
+    const LONG left = (format & DT_RIGHT) ? text.right - width : text.left;
+    const LONG focusTop = (format & DT_VCENTER) ? (client.bottom - height) / 2 : text.top;
+    RECT focus {left - 1, focusTop - 1, left + width + 1, focusTop + height + 1};
+    DrawFocusRect(dc, &focus);
+}
+
+// A group box: a frame in COLOR_3DSHADOW through the middle of its caption's first line, the
+// caption at the top left. Nothing beneath shows through a child window, so it fills its
+// background too.
+void paintGroupBox(HWND hwnd, HDC dc, const ControlColours& colours)
+{
+    const RECT client = clientRect(hwnd);
+    fill(dc, client, colours.background);
+    const std::u16string caption = windowText(hwnd);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(dc, &metrics);
+    RECT frame = client;
+    frame.top = metrics.tmHeight / 2;
+    frameSystem(dc, frame, COLOR_3DSHADOW);
+    if (caption.empty())
+        return;
+    SIZE extent {};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    const int left = groupCaptionIndent();
+    const RECT behind {
+        left - textMargin(), 0, std::min<LONG>(client.right, left + extent.cx + textMargin()), metrics.tmHeight};
+    fill(dc, behind, colours.background); // the frame's top line stops either side of it
+    drawText(
+        dc, caption, {left, 0, behind.right, metrics.tmHeight}, DT_LEFT | DT_SINGLELINE, textColourOf(hwnd, colours));
+}
+
 LRESULT paint(HWND hwnd, const ButtonState& state)
 {
     const DWORD kind = kindOf(hwnd);
     const bool buttonColours = isPush(kind) || kind == BS_OWNERDRAW;
-    PAINTSTRUCT ps {};
-    HDC dc = beginControlPaint(hwnd, ps, buttonColours ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC);
-    if (kind == BS_OWNERDRAW) {
-        // The owner draws an owner-draw button whole each time it is painted.
-        const UINT itemState
-            = ((state.state & BST_PUSHED) ? ODS_SELECTED : 0u) | ((state.state & BST_FOCUS) ? ODS_FOCUS : 0u);
-        drawItem(hwnd, dc, {ODT_BUTTON, 0, itemState, clientRect(hwnd), 0});
-    }
-    EndPaint(hwnd, &ps);
+    const ControlPaint paint(hwnd, state.font, buttonColours ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC);
+    if (kind == BS_OWNERDRAW) // the owner draws it whole each time it is painted
+        drawItem(hwnd, paint.dc(), {ODT_BUTTON, 0, ownerDrawState(state), clientRect(hwnd), 0});
+    else if (isPush(kind))
+        paintPush(hwnd, state, paint.dc());
+    else if (kind == BS_GROUPBOX)
+        paintGroupBox(hwnd, paint.dc(), paint.colours());
+    else
+        paintCheck(hwnd, state, paint.dc(), paint.colours());
     return 0;
 }
 

@@ -13,8 +13,12 @@
 #include <algorithm>
 
 #include "BasicMetrics.h"
+#include "ComboDropList.h"
 #include "ControlBasics.h"
+#include "ControlPaint.h"
 #include "ItemList.h"
+#include "ListPaint.h"
+#include "ListScrollBar.h"
 #include "OwnerDraw.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
@@ -27,11 +31,12 @@ constexpr int editId = 1001;
 struct ComboState {
     ItemList list;
     HWND edit = nullptr; // the field of an editable combo
+    HWND popup = nullptr; // shows the rows while dropped
     bool dropped = false;
     bool listTap = false; // the stylus went down on a row of the dropped list
     bool hasFocus = false; // the combo or its edit has the focus
     bool updatingEdit = false; // the combo itself sets the edit's text: no CBN_EDIT* for it
-    int fieldHeight = comboFieldHeight;
+    int fieldHeight = comboFieldHeight();
     int droppedHeight = 0; // room for the list below the field
     int droppedWidth = 0; // CB_SETDROPPEDWIDTH's width; the list is never narrower than the combo
     HFONT font = nullptr;
@@ -62,6 +67,20 @@ int listRows(const ComboState& s)
 RECT listRect(HWND hwnd, const ComboState& s)
 {
     return {0, s.fieldHeight, listWidth(hwnd, s), s.fieldHeight + listRows(s) * s.list.itemHeight};
+}
+
+bool listOverflows(const ComboState& s)
+{
+    return s.list.count() > listRows(s);
+}
+
+// The dropped list's scroll bar, at its right while its rows overflow (else empty).
+RECT scrollBarRect(HWND hwnd, const ComboState& s)
+{
+    if (!listOverflows(s))
+        return {};
+    const RECT list = listRect(hwnd, s);
+    return {list.right - GetSystemMetrics(SM_CXVSCROLL), list.top, list.right, list.bottom};
 }
 
 // The row of the dropped list at a client point, or -1.
@@ -118,8 +137,16 @@ LRESULT drop(HWND hwnd, ComboState& s)
     notifyParentCommand(hwnd, CBN_DROPDOWN); // before dropping, so the parent may fill the list
     s.dropped = true;
     ensureVisible(s.list, s.list.selected, listRows(s));
+    s.popup = showDroppedList(hwnd, listRect(hwnd, s));
     InvalidateRect(hwnd, nullptr, TRUE);
     return 0;
+}
+
+void removePopup(ComboState& s)
+{
+    if (s.popup)
+        DestroyWindow(s.popup);
+    s.popup = nullptr;
 }
 
 LRESULT closeUp(HWND hwnd, ComboState& s, WORD ending)
@@ -129,6 +156,7 @@ LRESULT closeUp(HWND hwnd, ComboState& s, WORD ending)
     s.listTap = false;
     notifyParentCommand(hwnd, ending);
     s.dropped = false;
+    removePopup(s);
     InvalidateRect(hwnd, nullptr, TRUE);
     notifyParentCommand(hwnd, CBN_CLOSEUP);
     return 0;
@@ -175,6 +203,13 @@ LRESULT stylusDown(HWND hwnd, ComboState& s, WPARAM wParam, LPARAM lParam)
     if (!IsWindowEnabled(hwnd))
         return 0;
     const POINT point = pointOf(lParam);
+    if (s.dropped && isInside(scrollBarRect(hwnd, s), point)) {
+        const int rows = listRows(s);
+        const ScrollBarParts parts = scrollBarParts(scrollBarRect(hwnd, s), s.list.top, rows, s.list.count());
+        scrollTo(s.list, firstRowAfterTap(parts, point.y, s.list.top, rows), rows);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    }
     if (s.dropped) {
         s.listTap = rowAt(hwnd, s, point) >= 0;
         if (!s.listTap)
@@ -182,7 +217,7 @@ LRESULT stylusDown(HWND hwnd, ComboState& s, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     takeFocus(hwnd, s);
-    const bool onEdit = s.edit && point.x < clientRect(hwnd).right - comboButtonWidth;
+    const bool onEdit = s.edit && point.x < clientRect(hwnd).right - comboButtonWidth();
     if (onEdit)
         return SendMessageW(s.edit, WM_LBUTTONDOWN, wParam, lParam);
     return drop(hwnd, s);
@@ -234,6 +269,7 @@ LRESULT editCommand(HWND hwnd, ComboState& s, WORD code)
     case EN_SETFOCUS:
         if (!s.hasFocus) {
             s.hasFocus = true;
+            InvalidateRect(hwnd, nullptr, FALSE);
             notifyParentCommand(hwnd, CBN_SETFOCUS);
         }
         return 0;
@@ -252,6 +288,7 @@ LRESULT gainFocus(HWND hwnd, ComboState& s)
         SetFocus(s.edit); // the edit's EN_SETFOCUS tells the parent
     else if (!s.hasFocus) {
         s.hasFocus = true;
+        InvalidateRect(hwnd, nullptr, FALSE);
         notifyParentCommand(hwnd, CBN_SETFOCUS);
     }
     return 0;
@@ -262,6 +299,7 @@ LRESULT loseFocus(HWND hwnd, ComboState& s, HWND next)
     if (!s.hasFocus || (s.edit && next == s.edit))
         return 0;
     s.hasFocus = false;
+    InvalidateRect(hwnd, nullptr, FALSE);
     closeUp(hwnd, s, CBN_SELENDCANCEL);
     notifyParentCommand(hwnd, CBN_KILLFOCUS);
     return 0;
@@ -294,7 +332,7 @@ LRESULT resized(HWND hwnd, ComboState& s, LPARAM lParam)
         SetWindowPos(hwnd, nullptr, 0, 0, width, s.fieldHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (s.edit)
-        MoveWindow(s.edit, 0, 0, std::max(0, width - comboButtonWidth), s.fieldHeight, TRUE);
+        MoveWindow(s.edit, 0, 0, std::max(0, width - comboButtonWidth()), s.fieldHeight, TRUE);
     return 0;
 }
 
@@ -303,8 +341,8 @@ LRESULT create(HWND hwnd, ComboState& s, LPARAM lParam)
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     const DWORD style = styleOf(hwnd);
     if (rulesOf(hwnd).ownerDrawn) {
-        s.fieldHeight = measureItem(hwnd, ODT_COMBOBOX, -1, comboFieldHeight);
-        s.list.itemHeight = measureItem(hwnd, ODT_COMBOBOX, 0, listRowHeight);
+        s.fieldHeight = measureItem(hwnd, ODT_COMBOBOX, -1, comboFieldHeight());
+        s.list.itemHeight = measureItem(hwnd, ODT_COMBOBOX, 0, listRowHeight());
     }
     if (!isEditable(hwnd)) {
         DefWindowProcW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(u""));
@@ -312,7 +350,7 @@ LRESULT create(HWND hwnd, ComboState& s, LPARAM lParam)
     }
     const DWORD editStyle = WS_CHILD | WS_VISIBLE | ES_COMBOBOX | ((style & CBS_AUTOHSCROLL) ? ES_AUTOHSCROLL : 0)
         | ((style & CBS_UPPERCASE) ? ES_UPPERCASE : 0) | ((style & CBS_LOWERCASE) ? ES_LOWERCASE : 0);
-    const int width = create ? std::max(0, create->cx - comboButtonWidth) : 0;
+    const int width = create ? std::max(0, create->cx - comboButtonWidth()) : 0;
     s.edit = CreateWindowExW(0, u"EDIT", create ? create->lpszName : nullptr, editStyle, 0, 0, width, s.fieldHeight,
         hwnd, reinterpret_cast<HMENU>(static_cast<intptr_t>(editId)), nullptr, nullptr);
     return s.edit ? 0 : -1;
@@ -401,32 +439,59 @@ LRESULT dialogCode(const ComboState& s, LPARAM lParam)
     return DLGC_WANTARROWS | DLGC_WANTCHARS | (s.dropped && closingKey ? DLGC_WANTMESSAGE : 0);
 }
 
-// The owner draws the field (unless an edit shows it) and, while dropped, the visible rows.
-void drawOwnedParts(HWND hwnd, const ComboState& s, HDC dc)
+// The field of a combo without an edit: the selected item's text (highlighted while the combo
+// has the focus and is closed), or the owner's drawing of it.
+void paintSelection(HWND hwnd, const ComboState& s, HDC dc, const ControlColours& colours)
 {
-    const bool focused = s.hasFocus;
-    if (!s.edit) {
-        const int selected = s.list.selected;
-        const RECT field {
-            0, 0, std::max(0, static_cast<int>(clientRect(hwnd).right) - comboButtonWidth), s.fieldHeight};
-        const UINT state = ODS_COMBOBOXEDIT | (focused ? (ODS_SELECTED | ODS_FOCUS) : 0u);
+    const int selected = s.list.selected;
+    const RECT field {0, 0, std::max(0, static_cast<int>(clientRect(hwnd).right) - comboButtonWidth()), s.fieldHeight};
+    if (rulesOf(hwnd).ownerDrawn) {
+        const UINT state = ODS_COMBOBOXEDIT | (s.hasFocus ? (ODS_SELECTED | ODS_FOCUS) : 0u);
         drawItem(hwnd, dc,
             {ODT_COMBOBOX, selected, state, field,
                 selected >= 0 ? s.list.items[static_cast<size_t>(selected)].data : 0});
+        return;
     }
-    if (s.dropped)
-        drawRows(hwnd, dc, ODT_COMBOBOX, s.list, listRows(s), {0, s.fieldHeight}, listWidth(hwnd, s), focused);
+    RECT inside = field;
+    InflateRect(&inside, -textMargin(), -textMargin());
+    drawTextRow(dc, inside, selected >= 0 ? s.list.items[static_cast<size_t>(selected)].text : u"",
+        s.hasFocus && !s.dropped && IsWindowEnabled(hwnd), colours.background, textColourOf(hwnd, colours));
 }
 
+// The dropped rows with their frame, in the pop-up when there is one (else in `fallback`,
+// where they lie outside the combo), in the combo's client coordinates.
+void paintRows(HWND hwnd, const ComboState& s, HDC fallback)
+{
+    HDC dc = s.popup ? GetDC(s.popup) : fallback;
+    if (!dc)
+        return;
+    if (s.popup)
+        moveOrigin(dc, {0, -s.fieldHeight});
+    const ControlColours colours = askColours(hwnd, dc, s.font, WM_CTLCOLORLISTBOX);
+    const RECT rect = listRect(hwnd, s);
+    paintList(hwnd, dc, ODT_COMBOBOX, rulesOf(hwnd).ownerDrawn, s.list,
+        {rect, listRows(s), s.hasFocus, listOverflows(s)}, colours);
+    frameSystem(dc, rect, COLOR_WINDOWFRAME);
+    if (s.popup)
+        ReleaseDC(s.popup, dc);
+}
+
+// A white field with a one-pixel frame and the drop button at its right (the edit of an
+// editable combo lies over the field), and the rows while dropped.
 LRESULT paint(HWND hwnd, const ComboState& s)
 {
-    PAINTSTRUCT ps {};
-    HDC dc = beginControlPaint(hwnd, ps, IsWindowEnabled(hwnd) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
+    const ControlPaint paint(hwnd, s.font, IsWindowEnabled(hwnd) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
+    HDC dc = paint.dc();
+    const RECT client = clientRect(hwnd);
+    fill(dc, client, paint.colours().background);
+    if (!s.edit)
+        paintSelection(hwnd, s, dc, paint.colours());
+    frameSystem(dc, client, COLOR_WINDOWFRAME);
+    RECT button {std::max<LONG>(1, client.right - comboButtonWidth()), 1, client.right - 1, client.bottom - 1};
+    const UINT state = (s.dropped ? DFCS_PUSHED : 0u) | (IsWindowEnabled(hwnd) ? 0u : static_cast<UINT>(DFCS_INACTIVE));
+    DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | state);
     if (s.dropped)
-        SendMessageW(GetParent(hwnd), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd));
-    if (rulesOf(hwnd).ownerDrawn)
-        drawOwnedParts(hwnd, s, dc);
-    EndPaint(hwnd, &ps);
+        paintRows(hwnd, s, dc);
     return 0;
 }
 
@@ -500,6 +565,9 @@ LRESULT comboMessage(HWND hwnd, ComboState& s, UINT message, WPARAM wParam, LPAR
         return dialogCode(s, lParam);
     case WM_PAINT:
         return paint(hwnd, s);
+    case WM_DESTROY:
+        removePopup(s);
+        return defaultControlProc(hwnd, s.font, message, wParam, lParam);
     case WM_ENABLE:
         if (s.edit)
             EnableWindow(s.edit, static_cast<BOOL>(wParam));
@@ -517,6 +585,17 @@ LRESULT comboMessage(HWND hwnd, ComboState& s, UINT message, WPARAM wParam, LPAR
         return defaultControlProc(hwnd, s.font, message, wParam, lParam);
     }
 }
+
+} // namespace
+
+void paintDroppedRows(HWND combo)
+{
+    auto state = controlState<ComboState>(combo);
+    if (state && state->dropped && state->popup)
+        paintRows(combo, *state, nullptr);
+}
+
+namespace {
 
 const SystemClassRegistration registration({u"COMBOBOX", controlProc<ComboState, comboMessage>, CS_DBLCLKS, 0});
 

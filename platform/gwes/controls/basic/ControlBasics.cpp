@@ -44,22 +44,6 @@ std::u16string windowText(HWND hwnd)
     return std::u16string(buffer.data(), static_cast<size_t>(std::max(copied, 0)));
 }
 
-HDC beginControlPaint(HWND hwnd, PAINTSTRUCT& paint, UINT ctlColor)
-{
-    HDC dc = BeginPaint(hwnd, &paint);
-    if (HWND parent = GetParent(hwnd))
-        SendMessageW(parent, ctlColor, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd));
-    return dc;
-}
-
-LRESULT paintControl(HWND hwnd, UINT ctlColor)
-{
-    PAINTSTRUCT ps {};
-    beginControlPaint(hwnd, ps, ctlColor);
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
 LRESULT defaultControlProc(HWND hwnd, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

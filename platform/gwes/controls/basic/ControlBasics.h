@@ -1,5 +1,5 @@
-// Small helpers the basic controls share: reading a tap's point, copying text out to a
-// caller's buffer, and painting that asks the parent for colours as the device's controls do.
+// Small helpers the basic controls share: reading a tap's point, the window's client area,
+// style and text, and what every control answers alike.
 #pragma once
 
 #include <string>
@@ -20,12 +20,6 @@ void changeStyle(HWND hwnd, DWORD bits, bool set);
 
 // The window's text as WM_GETTEXT gives it.
 std::u16string windowText(HWND hwnd);
-
-// Validates the window as WM_PAINT must, asking the parent for its colours with `ctlColor`
-// (WM_CTLCOLOR*); the paint's HDC for owner drawing. End with EndPaint.
-HDC beginControlPaint(HWND hwnd, PAINTSTRUCT& paint, UINT ctlColor);
-// A whole WM_PAINT of a control that draws nothing itself yet.
-LRESULT paintControl(HWND hwnd, UINT ctlColor);
 
 // What every basic control answers alike: WM_SETFONT/WM_GETFONT over its font, a redraw on
 // WM_ENABLE and WM_SETTEXT; the rest as DefWindowProcW does.

@@ -5,11 +5,14 @@
 // EN_CHANGE; a change the limit cut short first gets EN_MAXTEXT.
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "BasicMetrics.h"
 #include "Clipboard.h"
 #include "ControlBasics.h"
+#include "ControlPaint.h"
 #include "EditLines.h"
+#include "EditRuler.h"
 #include "cewchar.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
@@ -73,34 +76,58 @@ EditLines linesOf(HWND hwnd, const EditState& s)
     return EditLines(s.text, isMultiline(hwnd));
 }
 
-// Lines (multi-line) or characters (single-line) that the client area shows.
-int visibleSpan(HWND hwnd)
+// The lines a multi-line edit's client area shows.
+int visibleLines(HWND hwnd)
 {
-    const RECT client = clientRect(hwnd);
-    if (isMultiline(hwnd))
-        return std::max(1, static_cast<int>(client.bottom / editLineHeight));
-    return std::max(1, static_cast<int>((client.right - 2 * editMargin) / averageCharWidth));
+    return std::max(1, static_cast<int>(clientRect(hwnd).bottom / editLineHeight()));
 }
 
-// How many characters the user may bring the text to: the limit, and for a single-line edit
-// that does not scroll, what fits in its width.
-size_t room(HWND hwnd, const EditState& s)
+// The width the text has between the margins.
+int textWidth(HWND hwnd)
 {
-    const DWORD style = styleOf(hwnd);
-    if ((style & ES_MULTILINE) || (style & ES_AUTOHSCROLL))
-        return s.limit;
-    const int fits = (clientRect(hwnd).right - 2 * editMargin) / averageCharWidth;
-    return std::min(s.limit, static_cast<size_t>(std::max(fits, 0)));
+    return std::max(0, static_cast<int>(clientRect(hwnd).right) - 2 * editMargin());
 }
 
+// The text as shown: an ES_PASSWORD edit shows its password character for each one.
+std::u16string shownText(HWND hwnd, const EditState& s, const std::u16string& text)
+{
+    if (!(styleOf(hwnd) & ES_PASSWORD) || isMultiline(hwnd))
+        return text;
+    return std::u16string(text.size(), s.passwordChar ? s.passwordChar : u'*');
+}
+
+// The first character a single-line edit shows, or the first line a multi-line one shows.
+std::u16string_view fromFirstVisible(const std::u16string& shown, const EditState& s)
+{
+    return std::u16string_view(shown).substr(std::min(static_cast<size_t>(s.firstVisible), shown.size()));
+}
+
+// Scrolls as little as shows the caret: by lines, or in a single-line edit by characters
+// until the text before the caret fits the width.
 void scrollToCaret(HWND hwnd, EditState& s)
 {
-    const int span = visibleSpan(hwnd);
-    const int at = isMultiline(hwnd) ? linesOf(hwnd, s).lineOf(s.caret) : static_cast<int>(s.caret);
-    if (at < s.firstVisible)
-        s.firstVisible = at;
-    else if (at >= s.firstVisible + span)
-        s.firstVisible = at - span + 1;
+    if (isMultiline(hwnd)) {
+        const int span = visibleLines(hwnd);
+        const int at = linesOf(hwnd, s).lineOf(s.caret);
+        if (at < s.firstVisible)
+            s.firstVisible = at;
+        else if (at >= s.firstVisible + span)
+            s.firstVisible = at - span + 1;
+        return;
+    }
+    const auto caret = static_cast<int>(s.caret);
+    if (caret < s.firstVisible) {
+        s.firstVisible = caret;
+        return;
+    }
+    const EditRuler ruler(s.font);
+    const std::u16string shown = shownText(hwnd, s, s.text);
+    const int width = textWidth(hwnd);
+    while (s.firstVisible < caret
+        && ruler.width(std::u16string_view(shown).substr(
+               static_cast<size_t>(s.firstVisible), static_cast<size_t>(caret - s.firstVisible)))
+            > width)
+        ++s.firstVisible;
 }
 
 LRESULT select(HWND hwnd, EditState& s, size_t anchor, size_t caret)
@@ -137,6 +164,16 @@ std::u16string fitCase(std::u16string text, DWORD style)
     return text;
 }
 
+// Whether a single-line edit that does not scroll has room for `text` in its width; other
+// edits always have.
+bool fitsWidth(HWND hwnd, const EditState& s, const std::u16string& text)
+{
+    const DWORD style = styleOf(hwnd);
+    if ((style & ES_MULTILINE) || (style & ES_AUTOHSCROLL))
+        return true;
+    return EditRuler(s.font).width(shownText(hwnd, s, text)) <= textWidth(hwnd);
+}
+
 void replaceSelection(HWND hwnd, EditState& s, std::u16string insert, Replacement how)
 {
     const DWORD style = styleOf(hwnd);
@@ -146,9 +183,12 @@ void replaceSelection(HWND hwnd, EditState& s, std::u16string insert, Replacemen
     const size_t from = selectionStart(s);
     const size_t to = selectionEnd(s);
     const size_t kept = s.text.size() - (to - from);
-    const size_t space = room(hwnd, s) > kept ? room(hwnd, s) - kept : 0;
-    if (insert.size() > space) {
-        insert.resize(space);
+    const size_t space = s.limit > kept ? s.limit - kept : 0;
+    size_t fits = std::min(insert.size(), space);
+    while (fits > 0 && !fitsWidth(hwnd, s, s.text.substr(0, from) + insert.substr(0, fits) + s.text.substr(to)))
+        --fits;
+    if (insert.size() > fits) {
+        insert.resize(fits);
         if (!insert.empty() && insert.back() == u'\r')
             insert.pop_back(); // never half a line break
         notifyParentCommand(hwnd, EN_MAXTEXT);
@@ -319,12 +359,17 @@ LRESULT keyDown(HWND hwnd, EditState& s, WPARAM key, LPARAM lParam)
 
 size_t charFromPoint(HWND hwnd, const EditState& s, POINT point)
 {
-    const int column = std::max(0, (static_cast<int>(point.x) - editMargin + averageCharWidth / 2) / averageCharWidth);
-    if (!isMultiline(hwnd))
-        return std::min(s.text.size(), static_cast<size_t>(s.firstVisible + column));
+    const EditRuler ruler(s.font);
+    const int x = static_cast<int>(point.x) - editMargin();
+    if (!isMultiline(hwnd)) {
+        const std::u16string shown = shownText(hwnd, s, s.text);
+        const std::u16string_view visible = fromFirstVisible(shown, s);
+        return shown.size() - visible.size() + nearestEdge(ruler.edges(visible), x);
+    }
     const EditLines lines = linesOf(hwnd, s);
-    const int line = std::clamp(s.firstVisible + static_cast<int>(point.y) / editLineHeight, 0, lines.count() - 1);
-    return lines.start(line) + std::min(lines.length(line), static_cast<size_t>(column));
+    const int line = std::clamp(s.firstVisible + static_cast<int>(point.y) / editLineHeight(), 0, lines.count() - 1);
+    const std::u16string_view text = std::u16string_view(s.text).substr(lines.start(line), lines.length(line));
+    return lines.start(line) + nearestEdge(ruler.edges(text), x);
 }
 
 LRESULT tap(HWND hwnd, EditState& s, LPARAM lParam)
@@ -410,6 +455,15 @@ LRESULT limitText(HWND hwnd, EditState& s, WPARAM wParam)
     return 0;
 }
 
+// The x of character `at` on a line whose first shown character is `first`, in client
+// coordinates (before the first one: to its left).
+int xOfCharacter(const EditState& s, const std::u16string& shown, size_t first, size_t at)
+{
+    const size_t from = std::min(first, at);
+    const int width = EditRuler(s.font).width(std::u16string_view(shown).substr(from, std::max(first, at) - from));
+    return editMargin() + (at >= first ? width : -width);
+}
+
 LRESULT posFromChar(HWND hwnd, const EditState& s, WPARAM wParam)
 {
     if (wParam >= s.text.size())
@@ -417,9 +471,10 @@ LRESULT posFromChar(HWND hwnd, const EditState& s, WPARAM wParam)
     const EditLines lines = linesOf(hwnd, s);
     const int line = lines.lineOf(wParam);
     const bool multiline = isMultiline(hwnd);
-    const auto column = static_cast<int>(wParam - lines.start(line)) - (multiline ? 0 : s.firstVisible);
+    const size_t first = multiline ? lines.start(line) : static_cast<size_t>(s.firstVisible);
     const int row = multiline ? line - s.firstVisible : 0;
-    return MAKELRESULT(editMargin + column * averageCharWidth, row * editLineHeight);
+    const int x = xOfCharacter(s, shownText(hwnd, s, s.text), first, wParam);
+    return MAKELRESULT(x, row * editLineHeight());
 }
 
 LRESULT charFromPos(HWND hwnd, const EditState& s, LPARAM lParam)
@@ -451,7 +506,7 @@ LRESULT getRect(HWND hwnd, LPARAM lParam)
 {
     if (auto* rect = reinterpret_cast<RECT*>(lParam)) {
         const RECT client = clientRect(hwnd);
-        *rect = {editMargin, 0, std::max<LONG>(editMargin, client.right - editMargin), client.bottom};
+        *rect = {editMargin(), 0, std::max<LONG>(editMargin(), client.right - editMargin()), client.bottom};
     }
     return 0;
 }
@@ -462,11 +517,93 @@ LRESULT dialogCode(HWND hwnd)
     return isMultiline(hwnd) ? (code | DLGC_WANTALLKEYS) : code;
 }
 
-LRESULT paint(HWND hwnd)
+// What an edit paints with: its characters lie where the ruler puts them, as for taps and
+// EM_POSFROMCHAR.
+struct EditPaint {
+    HDC dc;
+    RECT textArea; // inside the margins: the text is clipped to it
+    int textTop; // of the glyphs within a line, centring them in editLineHeight
+    COLORREF text;
+};
+
+// A run of a line's characters between x positions `left` and `right`, on the line whose top
+// is `top`; selected, on the highlight.
+void drawRun(const EditPaint& p, std::u16string_view run, int left, int right, int top, bool selected)
 {
-    // A read-only or disabled edit is coloured as static text.
+    if (run.empty())
+        return;
+    const RECT cells {left, top, right, top + editLineHeight()};
+    RECT clipped {};
+    if (!IntersectRect(&clipped, &cells, &p.textArea))
+        return;
+    if (selected)
+        fillSystem(p.dc, clipped, COLOR_HIGHLIGHT);
+    SetTextColor(p.dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : p.text);
+    ExtTextOutW(
+        p.dc, left, top + p.textTop, ETO_CLIPPED, &p.textArea, run.data(), static_cast<UINT>(run.size()), nullptr);
+}
+
+// The shown part of a line, with the selection [selFrom, selTo) of it highlighted; `edges`
+// measure it.
+void drawLine(
+    const EditPaint& p, std::u16string_view line, const std::vector<int>& edges, int top, size_t selFrom, size_t selTo)
+{
+    const size_t a = std::min(selFrom, line.size());
+    const size_t b = std::clamp(selTo, a, line.size());
+    const auto xOf = [&](size_t at) { return editMargin() + edges[at]; };
+    drawRun(p, line.substr(0, a), xOf(0), xOf(a), top, false);
+    drawRun(p, line.substr(a, b - a), xOf(a), xOf(b), top, true);
+    drawRun(p, line.substr(b), xOf(b), xOf(line.size()), top, false);
+}
+
+// The caret: a bar a pixel wide (scaled) and a line high before the character it stands at.
+void drawCaret(const EditPaint& p, int x, int top)
+{
+    const RECT bar {x, top, x + scaledForScreen(1), top + editLineHeight()};
+    HBRUSH brush = CreateSolidBrush(p.text);
+    FillRect(p.dc, &bar, brush);
+    DeleteObject(brush);
+}
+
+// A read-only or disabled edit is coloured as static text. A bordered edit (and the field of a
+// combo box) has a one-pixel COLOR_WINDOWFRAME frame; the selection shows on COLOR_HIGHLIGHT
+// while the edit has the focus (or keeps it with ES_NOHIDESEL), and so does the caret.
+LRESULT paint(HWND hwnd, const EditState& s)
+{
     const bool asStatic = isReadOnly(hwnd) || !IsWindowEnabled(hwnd);
-    return paintControl(hwnd, asStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
+    const ControlPaint paint(hwnd, s.font, asStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
+    const RECT client = clientRect(hwnd);
+    fill(paint.dc(), client, paint.colours().background);
+    const DWORD style = styleOf(hwnd);
+    if (style & (WS_BORDER | ES_COMBOBOX))
+        frameSystem(paint.dc(), client, COLOR_WINDOWFRAME);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(paint.dc(), &metrics);
+    const int margin = editMargin();
+    const EditPaint p {paint.dc(), {margin, 0, std::max<LONG>(margin, client.right - margin), client.bottom},
+        std::max(0, (editLineHeight() - static_cast<int>(metrics.tmHeight)) / 2), textColourOf(hwnd, paint.colours())};
+    const bool focused = GetFocus() == hwnd;
+    const bool showSelection = focused || (style & ES_NOHIDESEL);
+    const std::u16string shown = shownText(hwnd, s, s.text);
+    const EditLines lines = linesOf(hwnd, s);
+    const bool multiline = isMultiline(hwnd);
+    const EditRuler ruler(s.font);
+    // A single line stands in the middle of the edit's height; lines of a multi-line edit from the top.
+    const int singleTop = std::max(0, (static_cast<int>(client.bottom) - editLineHeight()) / 2);
+    const int firstLine = multiline ? s.firstVisible : 0;
+    const int endLine = multiline ? std::min(lines.count(), firstLine + visibleLines(hwnd) + 1) : 1;
+    for (int line = firstLine; line < endLine; ++line) {
+        const int top = multiline ? (line - firstLine) * editLineHeight() : singleTop;
+        const size_t first = multiline ? lines.start(line) : shown.size() - fromFirstVisible(shown, s).size();
+        const std::u16string_view text = std::u16string_view(shown).substr(first, lines.end(line) - first);
+        const std::vector<int> edges = ruler.edges(text);
+        const auto relative = [first](size_t at) { return at > first ? at - first : 0; };
+        drawLine(p, text, edges, top, showSelection ? relative(selectionStart(s)) : 0,
+            showSelection ? relative(selectionEnd(s)) : 0);
+        if (focused && IsWindowEnabled(hwnd) && lines.lineOf(s.caret) == line && s.caret >= first)
+            drawCaret(p, margin + edges[std::min(s.caret - first, text.size())], top);
+    }
+    return 0;
 }
 
 LRESULT create(EditState& s, LPARAM lParam)
@@ -498,15 +635,14 @@ LRESULT editMessage(HWND hwnd, EditState& s, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDBLCLK:
         return tap(hwnd, s, lParam);
     case WM_SETFOCUS:
-        notifyParentCommand(hwnd, EN_SETFOCUS);
-        return 0;
-    case WM_KILLFOCUS:
-        notifyParentCommand(hwnd, EN_KILLFOCUS);
+    case WM_KILLFOCUS: // the caret and the selection show only with the focus
+        InvalidateRect(hwnd, nullptr, FALSE);
+        notifyParentCommand(hwnd, message == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
         return 0;
     case WM_GETDLGCODE:
         return dialogCode(hwnd);
     case WM_PAINT:
-        return paint(hwnd);
+        return paint(hwnd, s);
     case WM_COPY:
         return copy(s, hwnd);
     case WM_CUT:

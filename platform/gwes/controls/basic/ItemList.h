@@ -23,7 +23,7 @@ struct ItemList {
     std::vector<ListItem> items;
     int selected = -1; // the selected row; in a multiple-selection list the focused row
     int top = 0; // the first visible row
-    int itemHeight = listRowHeight;
+    int itemHeight = listRowHeight();
     bool multiple = false; // each row is selected or not on its own
 
     int count() const { return static_cast<int>(items.size()); }

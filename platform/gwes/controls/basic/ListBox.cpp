@@ -3,11 +3,14 @@
 // One row is selected, or with LBS_MULTIPLESEL / LBS_EXTENDEDSEL any number. A tap selects the
 // row under it (LBS_MULTIPLESEL: toggles it); with LBS_NOTIFY the parent gets LBN_SELCHANGE as
 // the stylus lifts and LBN_DBLCLK on a double tap. Arrow, page, Home and End keys and typed
-// initials move the selection too (LBS_MULTIPLESEL: move the focus; space toggles).
+// initials move the selection too (LBS_MULTIPLESEL: move the focus; space toggles). A
+// WS_VSCROLL list whose rows overflow has a scroll bar at its right that taps scroll.
 #include <algorithm>
 
 #include "ControlBasics.h"
 #include "ItemList.h"
+#include "ListPaint.h"
+#include "ListScrollBar.h"
 #include "OwnerDraw.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
@@ -160,13 +163,41 @@ LRESULT setItemHeight(HWND hwnd, ItemList& list, LPARAM lParam)
     return LB_OKAY;
 }
 
+// A WS_VSCROLL list shows its scroll bar while its rows overflow (with LBS_DISABLENOSCROLL,
+// always), at the right of its client area.
+bool showsScrollBar(HWND hwnd, const ItemList& list)
+{
+    const DWORD style = styleOf(hwnd);
+    return (style & WS_VSCROLL) && (list.count() > visibleRows(hwnd, list) || (style & LBS_DISABLENOSCROLL));
+}
+
+RECT scrollBarRect(HWND hwnd)
+{
+    const RECT client = clientRect(hwnd);
+    return {client.right - GetSystemMetrics(SM_CXVSCROLL), 0, client.right, client.bottom};
+}
+
+// A tap on the scroll bar scrolls the rows and selects none.
+void tapScrollBar(HWND hwnd, ItemList& list, int y)
+{
+    const int rows = visibleRows(hwnd, list);
+    const ScrollBarParts parts = scrollBarParts(scrollBarRect(hwnd), list.top, rows, list.count());
+    scrollTo(list, firstRowAfterTap(parts, y, list.top, rows), rows);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
 LRESULT stylusDown(HWND hwnd, ListBoxState& s, LPARAM lParam)
 {
     if (!IsWindowEnabled(hwnd))
         return 0;
+    const POINT point = pointOf(lParam);
+    if (showsScrollBar(hwnd, s.list) && isInside(scrollBarRect(hwnd), point)) {
+        tapScrollBar(hwnd, s.list, point.y);
+        return 0;
+    }
     if (GetFocus() != hwnd)
         SetFocus(hwnd);
-    const auto [index, outside] = rowAt(hwnd, s.list, pointOf(lParam));
+    const auto [index, outside] = rowAt(hwnd, s.list, point);
     if (outside)
         return 0;
     pick(hwnd, s.list, index);
@@ -228,18 +259,19 @@ LRESULT create(HWND hwnd, ItemList& list)
 {
     list.multiple = styleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL);
     if (rulesOf(hwnd).ownerDrawn)
-        list.itemHeight = measureItem(hwnd, ODT_LISTBOX, 0, listRowHeight);
+        list.itemHeight = measureItem(hwnd, ODT_LISTBOX, 0, listRowHeight());
     return 0;
 }
 
-LRESULT paint(HWND hwnd, const ItemList& list)
+// A WS_BORDER list has a one-pixel COLOR_WINDOWFRAME frame.
+LRESULT paint(HWND hwnd, const ListBoxState& s)
 {
-    PAINTSTRUCT ps {};
-    HDC dc = beginControlPaint(hwnd, ps, WM_CTLCOLORLISTBOX);
-    if (rulesOf(hwnd).ownerDrawn)
-        drawRows(
-            hwnd, dc, ODT_LISTBOX, list, visibleRows(hwnd, list), {0, 0}, clientRect(hwnd).right, GetFocus() == hwnd);
-    EndPaint(hwnd, &ps);
+    const ControlPaint paint(hwnd, s.font, WM_CTLCOLORLISTBOX);
+    const RECT client = clientRect(hwnd);
+    paintList(hwnd, paint.dc(), ODT_LISTBOX, rulesOf(hwnd).ownerDrawn, s.list,
+        {client, visibleRows(hwnd, s.list), GetFocus() == hwnd, showsScrollBar(hwnd, s.list)}, paint.colours());
+    if (styleOf(hwnd) & WS_BORDER)
+        frameSystem(paint.dc(), client, COLOR_WINDOWFRAME);
     return 0;
 }
 
@@ -294,16 +326,18 @@ LRESULT listBoxMessage(HWND hwnd, ListBoxState& s, UINT message, WPARAM wParam, 
     case WM_CHAR:
         return moveSelection(hwnd, s.list, rowForCharacter(s.list, static_cast<WCHAR>(wParam)));
     case WM_SETFOCUS:
+        InvalidateRect(hwnd, nullptr, FALSE); // the focus rectangle
         notifyParentCommand(hwnd, LBN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         s.stylusDown = false;
+        InvalidateRect(hwnd, nullptr, FALSE);
         notifyParentCommand(hwnd, LBN_KILLFOCUS);
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_PAINT:
-        return paint(hwnd, s.list);
+        return paint(hwnd, s);
     default:
         return defaultControlProc(hwnd, s.font, message, wParam, lParam);
     }

@@ -1,6 +1,8 @@
-// The STATIC class: text (left, centred, right, unwrapped), an icon or a bitmap kept by handle,
-// and STN_CLICKED/STN_DBLCLK to the parent when SS_NOTIFY asks for them.
+// The STATIC class: text (left, centred or right, wrapped at words unless SS_LEFTNOWORDWRAP), an
+// icon or a bitmap kept by handle and drawn at the top left, and STN_CLICKED/STN_DBLCLK to the
+// parent when SS_NOTIFY asks for them.
 #include "ControlBasics.h"
+#include "ControlPaint.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
 
@@ -41,6 +43,45 @@ LRESULT getImage(HWND hwnd, const StaticState& state, WPARAM type)
     return static_cast<int>(type) == imageTypeOf(hwnd) ? reinterpret_cast<LRESULT>(state.image) : 0;
 }
 
+// The DrawTextW format of a text static's style.
+UINT textFormat(DWORD style)
+{
+    UINT format = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0u;
+    if (style & SS_CENTERIMAGE)
+        format |= DT_SINGLELINE | DT_VCENTER;
+    switch (style & SS_TYPEMASK) {
+    case SS_CENTER:
+        return format | DT_CENTER | DT_WORDBREAK;
+    case SS_RIGHT:
+        return format | DT_RIGHT | DT_WORDBREAK;
+    case SS_LEFTNOWORDWRAP:
+        return format | DT_LEFT | DT_SINGLELINE;
+    default:
+        return format | DT_LEFT | DT_WORDBREAK;
+    }
+}
+
+LRESULT paint(HWND hwnd, const StaticState& state)
+{
+    const ControlPaint paint(hwnd, state.font, WM_CTLCOLORSTATIC);
+    const RECT client = clientRect(hwnd);
+    fill(paint.dc(), client, paint.colours().background);
+    const DWORD style = styleOf(hwnd);
+    switch (imageTypeOf(hwnd)) {
+    case IMAGE_ICON:
+        if (state.image)
+            DrawIconEx(paint.dc(), 0, 0, static_cast<HICON>(state.image), 0, 0, 0, nullptr, DI_NORMAL);
+        break;
+    case IMAGE_BITMAP:
+        drawBitmap(paint.dc(), state.image, {0, 0});
+        break;
+    default:
+        drawText(paint.dc(), windowText(hwnd), client, textFormat(style), textColourOf(hwnd, paint.colours()));
+        break;
+    }
+    return 0;
+}
+
 // Stylus and enabling notifications go out only with SS_NOTIFY.
 LRESULT notifyIf(HWND hwnd, WORD code, bool needsEnabled)
 {
@@ -53,7 +94,7 @@ LRESULT staticMessage(HWND hwnd, StaticState& state, UINT message, WPARAM wParam
 {
     switch (message) {
     case WM_PAINT:
-        return paintControl(hwnd, WM_CTLCOLORSTATIC);
+        return paint(hwnd, state);
     case WM_LBUTTONDOWN:
         return notifyIf(hwnd, STN_CLICKED, true);
     case WM_LBUTTONDBLCLK:

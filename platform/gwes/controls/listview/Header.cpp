@@ -1,39 +1,20 @@
 // SysHeader32: column titles in a row. Items keep a width, title, format, parameter and image;
 // their display order can differ from their indexes. A tap on an item of an HDS_BUTTONS header
-// sends HDN_ITEMCLICKW; dragging a divider resizes the item to its left.
+// sends HDN_ITEMCLICKW (the item shows pressed while held); dragging a divider resizes the item
+// to its left.
 #include <algorithm>
 #include <numeric>
-#include <string>
 #include <utility>
-#include <vector>
 
+#include "HeaderPaint.h"
 #include "ListMetrics.h"
 #include "gwes/controls/TextBuffer.h"
-#include "commctrl.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
 #include "gwes/controls/ControlState.h"
 
 namespace ce::gwes {
 namespace {
-
-struct HeaderItem {
-    std::u16string text;
-    int width = 0;
-    int fmt = 0;
-    LPARAM param = 0;
-    int image = 0;
-    HBITMAP bitmap = nullptr;
-};
-
-struct Header {
-    std::vector<HeaderItem> items;
-    std::vector<int> order; // item indexes, left to right
-    HIMAGELIST images = nullptr;
-    HFONT font = nullptr;
-    int pressed = -1;  // the item the stylus went down on
-    int tracking = -1; // the item whose divider the stylus holds
-};
 
 int clientHeight(HWND hwnd)
 {
@@ -42,12 +23,9 @@ int clientHeight(HWND hwnd)
     return client.bottom;
 }
 
-bool validIndex(const Header& header, WPARAM index)
-{
-    return index < header.items.size();
-}
+} // namespace
 
-RECT itemRect(HWND hwnd, const Header& header, int index)
+RECT headerItemRect(HWND hwnd, const Header& header, int index)
 {
     int left = 0;
     for (int shown : header.order) {
@@ -56,6 +34,13 @@ RECT itemRect(HWND hwnd, const Header& header, int index)
         left += header.items[static_cast<size_t>(shown)].width;
     }
     return {};
+}
+
+namespace {
+
+bool validIndex(const Header& header, WPARAM index)
+{
+    return index < header.items.size();
 }
 
 void applyItem(HeaderItem& item, const HDITEMW& values)
@@ -184,7 +169,7 @@ HeaderHit hitTest(HWND hwnd, const Header& header, POINT pt)
     int left = 0;
     for (int shown : header.order) {
         const int right = left + header.items[static_cast<size_t>(shown)].width;
-        if (std::abs(pt.x - right) < listmetrics::dividerZone)
+        if (std::abs(pt.x - right) < listmetrics::scaled(listmetrics::dividerZone))
             return {HHT_ONDIVIDER, shown};
         if (pt.x >= left && pt.x < right)
             return {HHT_ONHEADER, shown};
@@ -209,7 +194,7 @@ LRESULT layout(HWND hwnd, const HDLAYOUT* request)
         return FALSE;
     RECT& area = *request->prc;
     const bool hidden = GetWindowLongW(hwnd, GWL_STYLE) & HDS_HIDDEN;
-    const int height = hidden ? 0 : listmetrics::headerHeight;
+    const int height = hidden ? 0 : listmetrics::scaled(listmetrics::headerHeight);
     *request->pwpos = WINDOWPOS {hwnd, nullptr, area.left, area.top, area.right - area.left, height, SWP_NOZORDER};
     area.top += height;
     return TRUE;
@@ -252,6 +237,12 @@ POINT pointOf(LPARAM lParam)
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
+void invalidateItem(HWND hwnd, const Header& header, int index)
+{
+    const RECT rect = headerItemRect(hwnd, header, index);
+    InvalidateRect(hwnd, &rect, TRUE);
+}
+
 LRESULT stylusDown(HWND hwnd, LPARAM lParam)
 {
     auto header = controlState<Header>(hwnd);
@@ -266,6 +257,7 @@ LRESULT stylusDown(HWND hwnd, LPARAM lParam)
         header->tracking = hit.item;
     } else if (hit.flags == HHT_ONHEADER && (GetWindowLongW(hwnd, GWL_STYLE) & HDS_BUTTONS)) {
         header->pressed = hit.item;
+        invalidateItem(hwnd, *header, hit.item);
     } else {
         return 0;
     }
@@ -281,9 +273,11 @@ LRESULT stylusUp(HWND hwnd, LPARAM lParam)
     const int pressed = std::exchange(header->pressed, -1);
     const int tracking = std::exchange(header->tracking, -1);
     ReleaseCapture();
+    if (pressed >= 0)
+        invalidateItem(hwnd, *header, pressed);
     const POINT pt = pointOf(lParam);
     if (tracking >= 0 && validIndex(*header, static_cast<WPARAM>(tracking))) {
-        HDITEMW values = widthItem(std::max(0, static_cast<int>(pt.x - itemRect(hwnd, *header, tracking).left)));
+        HDITEMW values = widthItem(std::max(0, static_cast<int>(pt.x - headerItemRect(hwnd, *header, tracking).left)));
         notifyHeader(hwnd, HDN_ENDTRACKW, tracking, &values);
         setItem(hwnd, static_cast<WPARAM>(tracking), &values);
         return 0;
@@ -311,7 +305,7 @@ LRESULT getItemRect(HWND hwnd, const Header& header, WPARAM index, RECT* rect)
 {
     if (!rect || !validIndex(header, index))
         return FALSE;
-    *rect = itemRect(hwnd, header, static_cast<int>(index));
+    *rect = headerItemRect(hwnd, header, static_cast<int>(index));
     return TRUE;
 }
 
@@ -338,6 +332,7 @@ LRESULT headerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case HDM_LAYOUT:
         return layout(hwnd, reinterpret_cast<const HDLAYOUT*>(lParam));
     case HDM_SETIMAGELIST:
+        InvalidateRect(hwnd, nullptr, TRUE);
         return reinterpret_cast<LRESULT>(std::exchange(header->images, reinterpret_cast<HIMAGELIST>(lParam)));
     case HDM_GETIMAGELIST:
         return reinterpret_cast<LRESULT>(header->images);
@@ -347,6 +342,8 @@ LRESULT headerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return getOrder(*header, wParam, reinterpret_cast<int*>(lParam));
     case HDM_SETORDERARRAY:
         return setOrder(hwnd, *header, wParam, reinterpret_cast<const int*>(lParam));
+    case WM_PAINT:
+        return paintHeader(hwnd, *header);
     case WM_LBUTTONDOWN:
         return stylusDown(hwnd, lParam);
     case WM_LBUTTONUP:
@@ -355,6 +352,8 @@ LRESULT headerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return doubleTap(hwnd, lParam);
     case WM_SETFONT:
         header->font = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam))
+            InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(header->font);

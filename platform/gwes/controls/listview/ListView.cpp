@@ -4,12 +4,15 @@
 #include <optional>
 #include <utility>
 
+#include "ListDrawing.h"
+#include "ListViewCheckBoxes.h"
 #include "ListViewColumns.h"
 #include "ListViewFind.h"
 #include "ListViewInput.h"
 #include "ListViewItems.h"
 #include "ListViewLayout.h"
 #include "ListViewPaint.h"
+#include "ListViewScrollBar.h"
 #include "ListViewStates.h"
 #include "gwes/controls/TextBuffer.h"
 #include "gwes/SystemClasses.h"
@@ -60,11 +63,8 @@ LRESULT setImageList(ListView& lv, WPARAM which, HIMAGELIST list)
 // With check boxes the list makes its own state images (1 unchecked, 2 checked).
 void addCheckBoxImages(ListView& lv)
 {
-    if (!lv.ownStateImages) {
-        lv.ownStateImages = ImageList_Create(listmetrics::stateImageWidth, listmetrics::stateImageWidth,
-            ILC_COLOR | ILC_MASK, 2, 2);
-        ImageList_SetImageCount(lv.ownStateImages, 2);
-    }
+    if (!lv.ownStateImages)
+        lv.ownStateImages = makeCheckBoxImages();
     if (!lv.imageLists[LVSIL_STATE])
         lv.imageLists[LVSIL_STATE] = lv.ownStateImages;
     giveCheckBoxes(lv);
@@ -111,9 +111,9 @@ LRESULT rectMessage(ListView& lv, WPARAM item, LPARAM lParam, bool subItem)
     return found ? TRUE : FALSE;
 }
 
-LRESULT stringWidth(LPCWSTR text)
+LRESULT stringWidth(const ListView& lv, LPCWSTR text)
 {
-    return text ? listmetrics::textWidth(text) : 0;
+    return text ? TextMeasure(lv.font).width(text) : 0;
 }
 
 std::optional<LRESULT> listMessage(ListView& lv, UINT message, WPARAM wParam, LPARAM lParam)
@@ -211,7 +211,7 @@ std::optional<LRESULT> viewMessage(ListView& lv, UINT message, WPARAM wParam, LP
     case LVM_APPROXIMATEVIEWRECT:
         return approximateViewRect(lv, index);
     case LVM_GETSTRINGWIDTHW:
-        return stringWidth(reinterpret_cast<LPCWSTR>(lParam));
+        return stringWidth(lv, reinterpret_cast<LPCWSTR>(lParam));
     default:
         return std::nullopt;
     }
@@ -259,12 +259,19 @@ LRESULT windowMessage(ListView& lv, HWND hwnd, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_PAINT:
         return paint(lv);
+    case WM_ERASEBKGND:
+        return eraseBackground(lv, reinterpret_cast<HDC>(wParam));
     case WM_LBUTTONDOWN:
         return stylusDown(lv, lParam);
+    case WM_MOUSEMOVE:
+        return stylusMove(lv, lParam);
     case WM_LBUTTONUP:
         return stylusUp(lv, lParam);
     case WM_LBUTTONDBLCLK:
         return doubleTap(lv, lParam);
+    case WM_CAPTURECHANGED:
+        scrollBarCaptureLost(lv);
+        return 0;
     case WM_KEYDOWN:
         return keyDown(lv, wParam, lParam);
     case WM_SETFOCUS:
@@ -278,6 +285,8 @@ LRESULT windowMessage(ListView& lv, HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_SETFONT:
         lv.font = reinterpret_cast<HFONT>(wParam);
         SendMessageW(lv.header, WM_SETFONT, wParam, lParam);
+        if (LOWORD(lParam))
+            InvalidateRect(lv.self, nullptr, TRUE);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(lv.font);

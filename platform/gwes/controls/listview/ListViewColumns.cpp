@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
+#include "ListDrawing.h"
 #include "ListViewLayout.h"
 #include "ListViewNotify.h"
+#include "ListViewScrollBar.h"
 #include "gwes/controls/TextBuffer.h"
 
 namespace ce::gwes {
@@ -68,28 +70,28 @@ void mirror(const ListView& lv, int index, UINT mask)
     SendMessageW(lv.header, HDM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
-int contentWidth(ListView& lv, int index)
+int contentWidth(ListView& lv, int index, const TextMeasure& measure)
 {
     int widest = 0;
     for (int item = 0; item < lv.count(); ++item) {
-        int width = listmetrics::textWidth(cellText(lv, item, index));
+        int width = measure.width(cellText(lv, item, index));
         if (index == 0 && lv.valid(item))
             width += indentPixels(lv, item) + stateImageWidth(lv) + smallImageWidth(lv);
         widest = std::max(widest, width);
     }
-    return widest + listmetrics::cellPadding;
+    return widest + listmetrics::scaled(listmetrics::cellPadding);
 }
 
 int autoWidth(ListView& lv, int index, int request)
 {
-    const int content = contentWidth(lv, index);
+    const TextMeasure measure(lv.font);
+    const int content = contentWidth(lv, index, measure);
     if (request == LVSCW_AUTOSIZE)
         return content;
-    const int title = listmetrics::textWidth(lv.columns[static_cast<size_t>(index)].text) + listmetrics::cellPadding;
+    const int title =
+        measure.width(lv.columns[static_cast<size_t>(index)].text) + listmetrics::scaled(listmetrics::cellPadding);
     const bool last = !lv.order.empty() && lv.order.back() == index;
-    RECT client {};
-    GetClientRect(lv.self, &client);
-    const int rest = last ? static_cast<int>(client.right) - columnLeft(lv, index) : 0;
+    const int rest = last ? rowsRight(lv) - columnLeft(lv, index) : 0;
     return std::max({content, title, rest});
 }
 

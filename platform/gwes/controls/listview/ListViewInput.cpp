@@ -1,23 +1,30 @@
 // Taps select (or, on the check box, check) an item and end with NM_CLICK; a double tap sends
 // NM_DBLCLK and LVN_ITEMACTIVATE. Keys go to the parent as LVN_KEYDOWN first, then move the
 // selection, check the focused item (space) or activate it (return). The device has no
-// modifier keys for extending a selection, so every tap and move selects one item.
+// modifier keys for extending a selection, so every tap and move selects one item. Taps and
+// drags on the list's scroll bar scroll it.
 #include "ListViewInput.h"
 
 #include <algorithm>
 
 #include "ListViewLayout.h"
 #include "ListViewNotify.h"
+#include "ListViewScrollBar.h"
 #include "ListViewStates.h"
 #include "gwes/controls/ControlNotify.h"
 
 namespace ce::gwes {
 namespace {
 
+POINT pointOf(LPARAM point)
+{
+    return {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+}
+
 LVHITTESTINFO hitAt(ListView& lv, LPARAM point)
 {
     LVHITTESTINFO hit {};
-    hit.pt = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    hit.pt = pointOf(point);
     hitTest(lv, &hit, true);
     if (hit.iSubItem > 0 && !(lv.exStyle & LVS_EX_FULLROWSELECT)) {
         hit = {hit.pt, LVHT_NOWHERE, -1, 0}; // a sub-item's cell takes a tap only with full-row selection
@@ -62,6 +69,8 @@ LRESULT stylusDown(ListView& lv, LPARAM point)
         return 0;
     if (GetFocus() != lv.self)
         SetFocus(lv.self);
+    if (scrollBarTap(lv, pointOf(point)))
+        return 0;
     lv.stylusDown = true;
     const LVHITTESTINFO hit = hitAt(lv, point);
     if (onCheckBox(lv, hit))
@@ -73,9 +82,15 @@ LRESULT stylusDown(ListView& lv, LPARAM point)
     return 0;
 }
 
+LRESULT stylusMove(ListView& lv, LPARAM point)
+{
+    scrollBarDrag(lv, pointOf(point));
+    return 0;
+}
+
 LRESULT stylusUp(ListView& lv, LPARAM point)
 {
-    if (!lv.stylusDown)
+    if (scrollBarRelease(lv) || !lv.stylusDown)
         return 0;
     lv.stylusDown = false;
     const LVHITTESTINFO hit = hitAt(lv, point);
@@ -88,6 +103,8 @@ LRESULT stylusUp(ListView& lv, LPARAM point)
 LRESULT doubleTap(ListView& lv, LPARAM point)
 {
     if (!IsWindowEnabled(lv.self))
+        return 0;
+    if (scrollBarTap(lv, pointOf(point))) // the second tap of a pair on the bar scrolls again
         return 0;
     const LVHITTESTINFO hit = hitAt(lv, point);
     if (onCheckBox(lv, hit)) { // the second tap of the pair, on the box
@@ -131,9 +148,11 @@ LRESULT keyDown(ListView& lv, WPARAM key, LPARAM)
 LRESULT focusChanged(ListView& lv, bool gained)
 {
     lv.focused = gained;
-    const int focus = focusedItem(lv);
-    if (lv.valid(focus))
-        invalidateItem(lv, focus);
+    // The focused row's rectangle and, unless LVS_SHOWSELALWAYS, the selection show only with the focus.
+    for (int item = 0; item < lv.count(); ++item) {
+        if (lv.items[static_cast<size_t>(item)].state & (LVIS_SELECTED | LVIS_FOCUSED))
+            invalidateItem(lv, item);
+    }
     notifyPlain(lv, gained ? NM_SETFOCUS : NM_KILLFOCUS);
     return 0;
 }

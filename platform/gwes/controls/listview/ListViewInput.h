@@ -6,6 +6,7 @@
 namespace ce::gwes {
 
 LRESULT stylusDown(ListView& lv, LPARAM point);
+LRESULT stylusMove(ListView& lv, LPARAM point);
 LRESULT stylusUp(ListView& lv, LPARAM point);
 LRESULT doubleTap(ListView& lv, LPARAM point);
 LRESULT keyDown(ListView& lv, WPARAM key, LPARAM flags);

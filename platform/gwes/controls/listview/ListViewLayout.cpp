@@ -4,15 +4,10 @@
 
 #include <algorithm>
 
+#include "ListViewScrollBar.h"
+
 namespace ce::gwes {
 namespace {
-
-RECT clientRect(const ListView& lv)
-{
-    RECT client {};
-    GetClientRect(lv.self, &client);
-    return client;
-}
 
 SIZE imageSize(HIMAGELIST list)
 {
@@ -24,11 +19,6 @@ SIZE imageSize(HIMAGELIST list)
 int rowTop(const ListView& lv, int item)
 {
     return headerHeight(lv) + (item - lv.topIndex) * rowHeight(lv);
-}
-
-int maxTopIndex(const ListView& lv)
-{
-    return std::max(0, lv.count() - countPerPage(lv));
 }
 
 // The column whose display area holds x, or -1.
@@ -68,9 +58,22 @@ UINT outsideFlags(const RECT& client, POINT pt)
 
 } // namespace
 
+RECT clientRect(const ListView& lv)
+{
+    RECT client {};
+    GetClientRect(lv.self, &client);
+    return client;
+}
+
+int maxTopIndex(const ListView& lv)
+{
+    return std::max(0, lv.count() - countPerPage(lv));
+}
+
 int rowHeight(const ListView& lv)
 {
-    return std::max({listmetrics::rowHeight, static_cast<int>(imageSize(lv.imageLists[LVSIL_SMALL]).cy),
+    return std::max({listmetrics::scaled(listmetrics::rowHeight),
+        static_cast<int>(imageSize(lv.imageLists[LVSIL_SMALL]).cy),
         static_cast<int>(imageSize(lv.imageLists[LVSIL_STATE]).cy)});
 }
 
@@ -78,7 +81,7 @@ int headerHeight(const ListView& lv)
 {
     const DWORD style = lv.style();
     const bool shown = (style & LVS_TYPEMASK) == LVS_REPORT && !(style & LVS_NOCOLUMNHEADER);
-    return shown ? listmetrics::headerHeight : 0;
+    return shown ? listmetrics::scaled(listmetrics::headerHeight) : 0;
 }
 
 int countPerPage(const ListView& lv)
@@ -100,7 +103,7 @@ int columnLeft(const ListView& lv, int column)
 int columnWidth(const ListView& lv, int column)
 {
     if (lv.columns.empty())
-        return column == 0 ? static_cast<int>(clientRect(lv).right) : 0;
+        return column == 0 ? rowsRight(lv) : 0;
     return column >= 0 && static_cast<size_t>(column) < lv.columns.size() ? lv.columns[static_cast<size_t>(column)].width
                                                                           : 0;
 }
@@ -127,7 +130,7 @@ int smallImageWidth(const ListView& lv)
 
 int indentPixels(ListView& lv, int item)
 {
-    const int step = lv.imageLists[LVSIL_SMALL] ? smallImageWidth(lv) : listmetrics::indentWidth;
+    const int step = lv.imageLists[LVSIL_SMALL] ? smallImageWidth(lv) : listmetrics::scaled(listmetrics::indentWidth);
     return lv.ownerData() ? 0 : lv.items[static_cast<size_t>(item)].indent * step;
 }
 
@@ -200,6 +203,9 @@ LRESULT hitTest(ListView& lv, LVHITTESTINFO* info, bool subItems)
         return -1;
     }
     info->flags = LVHT_NOWHERE;
+    const RECT bar = scrollBarParts(lv).bar;
+    if (PtInRect(&bar, pt))
+        return -1;
     const int offset = pt.y - headerHeight(lv);
     const int item = offset < 0 ? -1 : lv.topIndex + offset / rowHeight(lv);
     const int column = columnAt(lv, pt.x);

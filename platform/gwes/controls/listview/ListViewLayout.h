@@ -7,9 +7,12 @@
 
 namespace ce::gwes {
 
+RECT clientRect(const ListView& lv);
 int rowHeight(const ListView& lv);
 int headerHeight(const ListView& lv);
 int countPerPage(const ListView& lv);
+// The largest top index: the last row at the bottom of the page.
+int maxTopIndex(const ListView& lv);
 // The left edge and width of a column as shown (display order); no columns: one column as wide
 // as the control.
 int columnLeft(const ListView& lv, int column);

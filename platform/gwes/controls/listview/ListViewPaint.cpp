@@ -1,15 +1,21 @@
-// The NM_CUSTOMDRAW stages of a paint: CDDS_PREPAINT; when the parent asks (CDRF_NOTIFYITEMDRAW)
-// CDDS_ITEMPREPAINT for each row to paint; when it asks for sub-items (CDRF_NOTIFYSUBITEMDRAW)
-// CDDS_ITEMPREPAINT | CDDS_SUBITEM for each column in display order; the post-paint stages
-// after each level that asked for them (CDRF_NOTIFYPOSTPAINT). Owner-data lists first get
-// LVN_ODCACHEHINT for the rows about to be painted. CDRF_SKIPDEFAULT skips what the
-// list would paint at that level, but not the post-paint stage asked for.
+// The NM_CUSTOMDRAW stages of a paint and what the list draws between them: CDDS_PREPAINT; when
+// the parent asks (CDRF_NOTIFYITEMDRAW) CDDS_ITEMPREPAINT for each row to paint; when it asks for
+// sub-items (CDRF_NOTIFYSUBITEMDRAW) CDDS_ITEMPREPAINT | CDDS_SUBITEM for each column in display
+// order; the post-paint stages after each level that asked for them (CDRF_NOTIFYPOSTPAINT).
+// Owner-data lists first get LVN_ODCACHEHINT for the rows about to be painted. CDRF_SKIPDEFAULT
+// skips what the list would paint at that level, but not the post-paint stage asked for;
+// CDRF_NEWFONT keeps the font the parent selected for that level; the colours the parent leaves
+// in clrText and clrTextBk are the ones drawn with. The scroll bar and a WS_BORDER list's
+// one-pixel frame are drawn last, whatever the parent answered, as a window frame would be.
 #include "ListViewPaint.h"
 
 #include <algorithm>
 #include <utility>
 
+#include "ListDrawing.h"
 #include "ListViewLayout.h"
+#include "ListViewRowPaint.h"
+#include "ListViewScrollBar.h"
 #include "gwes/controls/ControlNotify.h"
 
 namespace ce::gwes {
@@ -19,58 +25,82 @@ struct Stage {
     DWORD stage;
     HDC dc;
     RECT rect;
-    int item = 0;
+    const PaintedRow* row = nullptr;
     int subItem = 0;
 };
 
-LRESULT customDraw(ListView& lv, const Stage& at)
+struct Answer {
+    LRESULT flags;
+    CellColors colors;
+};
+
+Answer customDraw(ListView& lv, const Stage& at, const CellColors& colors)
 {
     NMLVCUSTOMDRAW draw {};
     draw.nmcd.dwDrawStage = at.stage;
     draw.nmcd.hdc = at.dc;
     draw.nmcd.rc = at.rect;
-    draw.clrText = lv.textColor;
-    draw.clrTextBk = lv.textBackground;
+    draw.clrText = colors.text;
+    draw.clrTextBk = colors.background;
     draw.iSubItem = at.subItem;
-    if (at.stage & CDDS_ITEM && lv.valid(at.item)) {
-        const ListItem& item = lv.items[static_cast<size_t>(at.item)];
-        draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(at.item);
-        draw.nmcd.lItemlParam = item.param;
-        const bool selected = item.state & LVIS_SELECTED;
-        draw.nmcd.uItemState = (selected ? CDIS_SELECTED : 0) | ((item.state & LVIS_FOCUSED) && lv.focused ? CDIS_FOCUS : 0);
-        if (selected && (lv.focused || (lv.style() & LVS_SHOWSELALWAYS))) {
-            draw.clrText = listmetrics::highlightTextColor;
-            draw.clrTextBk = listmetrics::highlightColor;
-        }
+    if (at.row && lv.valid(at.row->item)) {
+        const UINT state = at.row->state;
+        draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(at.row->item);
+        draw.nmcd.lItemlParam = lv.items[static_cast<size_t>(at.row->item)].param;
+        draw.nmcd.uItemState
+            = ((state & LVIS_SELECTED) ? CDIS_SELECTED : 0) | ((state & LVIS_FOCUSED) && lv.focused ? CDIS_FOCUS : 0);
     }
-    return notifyParent(lv.self, NM_CUSTOMDRAW, draw.nmcd.hdr);
+    const LRESULT flags = notifyParent(lv.self, NM_CUSTOMDRAW, draw.nmcd.hdr);
+    return {flags, {draw.clrText, draw.clrTextBk}};
 }
 
-void paintSubItems(ListView& lv, HDC dc, int item)
+// The font a level draws with: the one the parent selected when it answered CDRF_NEWFONT.
+HFONT fontAfter(HDC dc, LRESULT answer, HFONT font)
 {
+    if (answer & CDRF_NEWFONT)
+        return static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
+    SelectObject(dc, font);
+    return font;
+}
+
+void paintCells(ListView& lv, HDC dc, const PaintedRow& row, const Answer& itemAnswer, HFONT font)
+{
+    // Colours the parent changed at the item stage hold for every cell.
+    const bool parentColors = itemAnswer.colors != defaultColors(lv, row, 0);
     const std::vector<int> order = lv.order.empty() ? std::vector<int> {0} : lv.order;
     for (int column : order) {
-        if (!lv.valid(item))
-            return;
-        RECT cell {};
-        itemRect(lv, item, LVIR_BOUNDS, cell);
-        cell.left = columnLeft(lv, column);
-        cell.right = cell.left + columnWidth(lv, column);
-        const Stage stage {CDDS_ITEMPREPAINT | CDDS_SUBITEM, dc, cell, item, column};
-        if (customDraw(lv, stage) & CDRF_NOTIFYPOSTPAINT)
-            customDraw(lv, {CDDS_ITEMPOSTPAINT | CDDS_SUBITEM, dc, cell, item, column});
+        if (!lv.valid(row.item) || (column > 0 && static_cast<size_t>(column) >= lv.columns.size()))
+            return; // the parent deleted them while answering
+        Answer cell {CDRF_DODEFAULT, parentColors ? itemAnswer.colors : defaultColors(lv, row, column)};
+        const Stage stage {CDDS_ITEMPREPAINT | CDDS_SUBITEM, dc, cellRect(lv, row, column), &row, column};
+        if (itemAnswer.flags & CDRF_NOTIFYSUBITEMDRAW)
+            cell = customDraw(lv, stage, cell.colors);
+        fontAfter(dc, cell.flags, font);
+        if (!(cell.flags & CDRF_SKIPDEFAULT))
+            paintCell(lv, dc, row, column, cell.colors);
+        SelectObject(dc, font);
+        if ((cell.flags & CDRF_NOTIFYPOSTPAINT) && lv.valid(row.item))
+            customDraw(lv, {CDDS_ITEMPOSTPAINT | CDDS_SUBITEM, dc, stage.rect, &row, column}, cell.colors);
     }
+    paintRowFrame(lv, dc, row);
 }
 
-void paintItem(ListView& lv, HDC dc, int item)
+void paintItem(ListView& lv, HDC dc, int item, bool notify, HFONT font)
 {
-    RECT bounds {};
-    itemRect(lv, item, LVIR_BOUNDS, bounds);
-    const LRESULT answer = customDraw(lv, {CDDS_ITEMPREPAINT, dc, bounds, item});
-    if (!(answer & CDRF_SKIPDEFAULT) && (answer & CDRF_NOTIFYSUBITEMDRAW))
-        paintSubItems(lv, dc, item);
-    if ((answer & CDRF_NOTIFYPOSTPAINT) && lv.valid(item))
-        customDraw(lv, {CDDS_ITEMPOSTPAINT, dc, bounds, item});
+    const PaintedRow row = rowToPaint(lv, item);
+    SelectObject(dc, font);
+    Answer answer {CDRF_DODEFAULT, defaultColors(lv, row, 0)};
+    if (notify)
+        answer = customDraw(lv, {CDDS_ITEMPREPAINT, dc, row.bounds, &row}, answer.colors);
+    const HFONT rowFont = fontAfter(dc, answer.flags, font);
+    if (!(answer.flags & CDRF_SKIPDEFAULT) && lv.valid(item)) {
+        if (ownerDrawn(lv))
+            paintOwnerDrawnRow(lv, dc, row);
+        else
+            paintCells(lv, dc, row, answer, rowFont);
+    }
+    if ((answer.flags & CDRF_NOTIFYPOSTPAINT) && lv.valid(item))
+        customDraw(lv, {CDDS_ITEMPOSTPAINT, dc, row.bounds, &row}, answer.colors);
 }
 
 bool overlaps(const RECT& a, const RECT& b)
@@ -110,19 +140,36 @@ LRESULT paint(ListView& lv)
 {
     PAINTSTRUCT ps {};
     HDC dc = BeginPaint(lv.self, &ps);
+    if (!dc)
+        return 0;
     RECT client {};
     GetClientRect(lv.self, &client);
-    const LRESULT answer = customDraw(lv, {CDDS_PREPAINT, dc, client});
+    const HGDIOBJ oldFont = SelectObject(dc, fontOrSystem(lv.font));
+    const CellColors listColors {lv.textColor, lv.textBackground};
+    const LRESULT answer = customDraw(lv, {CDDS_PREPAINT, dc, client}, listColors).flags;
+    const HFONT font = fontAfter(dc, answer, fontOrSystem(lv.font));
     if (!(answer & CDRF_SKIPDEFAULT)) {
         const auto rows = rowsToPaint(lv, client, ps.rcPaint);
         hintCache(lv, rows);
-        for (int item = rows.first; item <= rows.second && (answer & CDRF_NOTIFYITEMDRAW); ++item)
-            paintItem(lv, dc, item);
+        for (int item = rows.first; item <= rows.second && item < lv.count(); ++item)
+            paintItem(lv, dc, item, answer & CDRF_NOTIFYITEMDRAW, font);
     }
     if (answer & CDRF_NOTIFYPOSTPAINT)
-        customDraw(lv, {CDDS_POSTPAINT, dc, client});
+        customDraw(lv, {CDDS_POSTPAINT, dc, client}, listColors);
+    paintScrollBar(lv, dc);
+    if (lv.style() & WS_BORDER)
+        FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWFRAME));
+    SelectObject(dc, oldFont);
     EndPaint(lv.self, &ps);
     return 0;
+}
+
+LRESULT eraseBackground(const ListView& lv, HDC dc)
+{
+    RECT client {};
+    GetClientRect(lv.self, &client);
+    fillSolid(dc, client, lv.background);
+    return TRUE;
 }
 
 } // namespace ce::gwes

@@ -1,5 +1,6 @@
-// WM_PAINT of a list view: the custom-draw conversation with the parent for the rows in the
-// update rectangle. Nothing is drawn until the system can draw.
+// WM_PAINT of a list view: the custom-draw conversation with the parent and the drawing of the
+// rows in the update rectangle, then the scroll bar; WM_ERASEBKGND fills with LVM_SETBKCOLOR's
+// colour.
 #pragma once
 
 #include "ListViewState.h"
@@ -7,5 +8,6 @@
 namespace ce::gwes {
 
 LRESULT paint(ListView& lv);
+LRESULT eraseBackground(const ListView& lv, HDC dc);
 
 } // namespace ce::gwes

@@ -42,15 +42,16 @@ struct ListView {
     DWORD exStyle = 0;
     HIMAGELIST imageLists[3] {}; // LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE
     HIMAGELIST ownStateImages = nullptr; // made for LVS_EX_CHECKBOXES
-    COLORREF background = listmetrics::windowColor;
-    COLORREF textColor = listmetrics::windowTextColor;
-    COLORREF textBackground = listmetrics::windowColor;
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    COLORREF textColor = GetSysColor(COLOR_WINDOWTEXT);
+    COLORREF textBackground = GetSysColor(COLOR_WINDOW);
     UINT callbackMask = 0;
     HFONT font = nullptr;
     int topIndex = 0;
     int selectionMark = -1;
     bool focused = false;     // the control has the keyboard focus
     bool stylusDown = false;  // a tap began on the control
+    int thumbGrab = -1;       // while the scroll bar's thumb is dragged: where it was taken, from its top
     bool destroying = false;
 
     DWORD style() const { return static_cast<DWORD>(GetWindowLongW(self, GWL_STYLE)); }

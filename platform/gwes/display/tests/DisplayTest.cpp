@@ -5,7 +5,6 @@
 #include "PaintedWindow.h"
 #include "TestDevice.h"
 #include "gdi/png/PngDecode.h"
-#include "gwes/display/DesktopSurface.h"
 
 using namespace display_test;
 
@@ -19,7 +18,14 @@ constexpr COLORREF grey = RGB(128, 128, 128);
 class DisplayTest : public ::testing::Test {
 protected:
     testing_support::TestDevice dev;
-    void SetUp() override { ASSERT_NE(registerPainted(), 0); }
+    emulator::ScreenImage before; // the screen with the device's own windows only
+    void SetUp() override
+    {
+        ASSERT_NE(registerPainted(), 0);
+        ASSERT_TRUE(emulator::waitForPainting(5000));
+        before = emulator::captureScreen();
+    }
+    COLORREF beforeAt(int x, int y) const { return screenPixel(before, x, y); }
 };
 
 TEST_F(DisplayTest, WindowsComposeInZOrderWithChildrenInsideTheirParents)
@@ -40,12 +46,12 @@ TEST_F(DisplayTest, WindowsComposeInZOrderWithChildrenInsideTheirParents)
     const Case cases[] = {
         {5, 45, red},          // the back window
         {15, 55, green},       // its child, at the child's place in it
-        {69, 109, green},      // the child's last pixel
-        {70, 110, red},        // just past the child
+        {59, 99, green},       // the child's last pixel
+        {60, 100, red},        // just past the child
         {150, 150, blue},      // the front window over the back one
         {99, 150, red},        // just left of the front window
         {120, 260, blue},      // the front window, where the hidden one would be
-        {10, 260, ce::gwes::desktopColour}, // the hidden window is not shown
+        {10, 260, beforeAt(10, 260)}, // the hidden window is not shown
     };
     for (const Case& c : cases)
         EXPECT_EQ(screenPixel(screen, c.x, c.y), c.expected) << c.x << "," << c.y;
@@ -83,10 +89,27 @@ TEST_F(DisplayTest, DeviceContextsKeepOutOfChildrenSiblingsAboveAndOutsideTheWin
         {60, 90, blue},                // the upper child covers the lower one
         {120, 40, RGB(255, 255, 255)}, // the parent outside its children
         {10, 140, RGB(255, 255, 255)},
-        {10, 295, ce::gwes::desktopColour}, // nothing spilled below the top window
+        {10, 295, beforeAt(10, 295)}, // nothing spilled below the top window
     };
     for (const auto& c : cases)
         EXPECT_EQ(screenPixel(screen, c.x, c.y), c.expected) << c.x << "," << c.y;
+}
+
+TEST_F(DisplayTest, ControlsShowThroughTheGroupBoxThatFramesThem)
+{
+    HWND top = makePainted(red, WS_VISIBLE, nullptr, {0, 30, 240, 290});
+    // The group box comes first, so it stands above the control it frames.
+    HWND group = CreateWindowExW(0, u"BUTTON", u"Group", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 10, 10, 200, 100, top,
+        nullptr, nullptr, nullptr);
+    HWND inside = makePainted(green, WS_VISIBLE | WS_CHILD, top, {30, 40, 80, 80});
+    ASSERT_TRUE(group && inside);
+    paintAll();
+    InvalidateRect(group, nullptr, TRUE); // the group box painting last must not cover it either
+    paintAll();
+    const auto screen = emulator::captureScreen();
+    EXPECT_EQ(screenPixel(screen, 50, 90), green);
+    EXPECT_EQ(screenPixel(screen, 150, 110), GetSysColor(COLOR_WINDOW)); // the group box's own inside
+    EXPECT_EQ(screenPixel(screen, 5, 35), red);
 }
 
 TEST_F(DisplayTest, PaintingReachesOnlyTheUpdateRectangleAndMovedChildrenUncoverTheirParent)

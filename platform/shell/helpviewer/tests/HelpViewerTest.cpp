@@ -1,13 +1,15 @@
 // The help viewer program: the topic a command line names, shown in the "peghelp" window's text
-// child; a second start shows its topic in the open viewer; the program ends when its window
-// is closed.
+// child, which paints it; a second start shows its topic in the open viewer; the program ends
+// when its window is closed.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <thread>
 
+#include "../../../resources/tests/ScreenPixels.h"
 #include "../HelpViewer.h"
 #include "TestDevice.h"
+#include "emulator/Screen.h"
 #include "windows.h"
 
 namespace {
@@ -90,6 +92,24 @@ TEST_F(HelpViewerTest, WindowShowsTheTextInItsChild)
     EXPECT_EQ(childRect.top, viewerRect.top);
     EXPECT_EQ(childRect.right, viewerRect.right);
     EXPECT_EQ(childRect.bottom, viewerRect.bottom);
+    closeViewer(viewer);
+}
+
+TEST_F(HelpViewerTest, TheTextIsPaintedOnWhiteAndRepaintedWhenItChanges)
+{
+    HWND viewer = ce::shell::createHelpViewer(u"file:Kelvara.htm#main");
+    ASSERT_NE(viewer, nullptr);
+    ShowWindow(viewer, SW_SHOW);
+    const RECT firstLine {0, 26, 120, 44}; // "Main", below the title bar
+    const int white = screen_pixels::brightness(GetSysColor(COLOR_WINDOW));
+    auto screen = screen_pixels::paintedScreen();
+    EXPECT_EQ(screen_pixels::at(screen, 2, 28), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(screen_pixels::at(screen, 200, 300), GetSysColor(COLOR_WINDOW));
+    EXPECT_LT(screen_pixels::darkest(screen, firstLine), screen_pixels::brightness(GetSysColor(COLOR_GRAYTEXT)));
+
+    SetWindowTextW(GetWindow(viewer, GW_CHILD), u"");
+    screen = screen_pixels::paintedScreen();
+    EXPECT_EQ(screen_pixels::darkest(screen, firstLine), white) << "the old text is gone";
     closeViewer(viewer);
 }
 

@@ -1,9 +1,13 @@
 // Full-screen dialogs and the input panel: SHInitDialog's sizes and flags, the title bar's OK
-// button, SHSipPreference and SHFullScreen as the host side sees them, and the activation helpers.
+// button and the dialog's caption on the screen, SHSipPreference and SHFullScreen as the host
+// side sees them, and the activation helpers.
 #include <gtest/gtest.h>
 
+#include "ScreenPixels.h"
 #include "TestDevice.h"
 #include "aygshell.h"
+#include "ceresource.h"
+#include "emulator/Screen.h"
 #include "emulator/Shell.h"
 
 namespace {
@@ -179,6 +183,34 @@ TEST_F(DialogShellTest, ActivationHelpersCheckTheirArguments)
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     EXPECT_FALSE(init(nullptr, SHIDIF_SIZEDLG));
     EXPECT_FALSE(SHInitDialog(nullptr));
+}
+
+INT_PTR fullScreenProc(HWND hwnd, UINT message, WPARAM, LPARAM)
+{
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    SHINITDLGINFO info {SHIDIM_FLAGS, hwnd, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN};
+    return SHInitDialog(&info);
+}
+
+TEST_F(DialogShellTest, TheDialogsCaptionAndOkShowInTheTitleBarAboveItsWhiteFace)
+{
+    const CeDialogTemplate settings {WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 0, 100, 80, u"Settings", nullptr, 0, {}};
+    HWND shown = CreateDialogIndirectParamW(nullptr, &settings, nullptr, fullScreenProc, 0);
+    ASSERT_NE(shown, nullptr);
+    const COLORREF captionText = GetSysColor(COLOR_CAPTIONTEXT);
+    const RECT title {26, 0, 150, 26};
+    const RECT okButton {214, 0, 240, 26};
+    auto screen = screen_pixels::paintedScreen();
+    EXPECT_GT(screen_pixels::countOf(screen, title, captionText), 0) << "Settings";
+    EXPECT_GT(screen_pixels::countOf(screen, okButton, captionText), 0) << "the OK button";
+    EXPECT_EQ(screen_pixels::at(screen, 5, 100), GetSysColor(COLOR_WINDOW)) << "the dialog fills the screen";
+    EXPECT_EQ(screen_pixels::at(screen, 235, 290), GetSysColor(COLOR_WINDOW));
+
+    SetWindowTextW(shown, u"");
+    screen = screen_pixels::paintedScreen();
+    EXPECT_EQ(screen_pixels::countOf(screen, title, captionText), 0) << "no caption";
+    DestroyWindow(shown);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The menu bar: SHCreateMenuBar's window and its flags, the buttons the toolbar messages report
-// and change, and taps that send a command or open a popup whose choice reaches the parent.
+// and change, taps that send a command or open a popup whose choice reaches the parent, and what
+// the bar shows on the screen.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,9 +10,12 @@
 
 #include "ActionThread.h"
 #include "MenuBarIds.h"
+#include "ScreenPixels.h"
 #include "TestDevice.h"
 #include "aygshell.h"
+#include "emulator/Screen.h"
 #include "emulator/Shell.h"
+#include "shell/menubar/ShellMetrics.h"
 
 namespace {
 
@@ -341,6 +345,157 @@ TEST_F(MenuBarTest, TapOnAPopupButtonOpensItsMenuAndTheChoiceReachesTheParent)
     EXPECT_EQ(pressedState, TBSTATE_ENABLED | TBSTATE_PRESSED) << "pressed while open";
     EXPECT_EQ(SendMessageW(bar, TB_GETSTATE, IDM_MENU, 0), TBSTATE_ENABLED);
     EXPECT_EQ(commands(), (std::vector<std::pair<UINT, LPARAM>> {{IDM_COPY, 0}})) << "posted as a menu command";
+}
+
+// ---- Painting ----------------------------------------------------------------------------------
+
+using screen_pixels::at;
+using screen_pixels::brightness;
+using screen_pixels::countOf;
+using screen_pixels::darkest;
+using screen_pixels::paintedScreen;
+
+// The bar of 240x320 starts at 294 with its line; a button's part without the line.
+RECT partOf(int left, int right)
+{
+    return {left, 295, right, 320};
+}
+
+TEST_F(MenuBarTest, TheBarShowsItsFaceTopLineAndButtonTexts)
+{
+    makeBar(IDR_THREE_BUTTONS); // Done 0-79, Edit 80-159, About 160-239 (grayed)
+    const auto screen = paintedScreen();
+    EXPECT_EQ(at(screen, 2, 294), ce::shell::menuBarLine);
+    EXPECT_EQ(at(screen, 239, 294), ce::shell::menuBarLine);
+    EXPECT_EQ(at(screen, 2, 296), ce::shell::menuBarFace);
+    EXPECT_EQ(at(screen, 239, 319), ce::shell::menuBarFace);
+    const int grey = brightness(GetSysColor(COLOR_GRAYTEXT));
+    EXPECT_LT(darkest(screen, partOf(0, 80)), grey) << "Done in black";
+    EXPECT_LT(darkest(screen, partOf(80, 160)), grey) << "Edit in black";
+    const int about = darkest(screen, partOf(160, 240));
+    EXPECT_GE(about, grey) << "About, grayed, in grey";
+    EXPECT_LT(about, brightness(ce::shell::menuBarFace)) << "but shown";
+    EXPECT_EQ(darkest(screen, {2, 296, 10, 320}), brightness(ce::shell::menuBarFace))
+        << "text centred, not at the edge";
+}
+
+TEST_F(MenuBarTest, PressedCheckedAndHiddenButtonsShowTheirState)
+{
+    HWND bar = makeBar(IDR_THREE_BUTTONS);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    struct Step {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        int x; // a point of the button's part looked at, clear of its text
+        COLORREF face;
+        RECT textPart; // where the button's text should show in highlight text, or empty
+    };
+    const Step steps[] = {
+        {"pressed", TB_PRESSBUTTON, IDM_DONE, TRUE, 2, highlight, partOf(0, 80)},
+        {"released", TB_PRESSBUTTON, IDM_DONE, FALSE, 2, ce::shell::menuBarFace, {}},
+        {"checked", TB_CHECKBUTTON, IDM_EDIT, TRUE, 82, highlight, partOf(80, 160)},
+        {"stylus down", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10), 2, highlight, partOf(0, 80)},
+        {"stylus up elsewhere", WM_LBUTTONUP, 0, MAKELPARAM(200, 10), 2, ce::shell::menuBarFace, {}},
+        {"stylus down on a grayed one", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 10), 162, ce::shell::menuBarFace,
+            {}},
+        {"stylus up", WM_LBUTTONUP, 0, MAKELPARAM(200, 10), 162, ce::shell::menuBarFace, {}},
+        // Done and About share the bar: Edit's checked face is gone, About starts at 120.
+        {"hidden", TB_HIDEBUTTON, IDM_EDIT, TRUE, 82, ce::shell::menuBarFace, {}},
+    };
+    for (const Step& s : steps) {
+        SendMessageW(bar, s.message, s.wParam, s.lParam);
+        const auto screen = paintedScreen();
+        EXPECT_EQ(at(screen, s.x, 297), s.face) << s.name;
+        if (s.textPart.right > 0) {
+            EXPECT_GT(countOf(screen, s.textPart, highlightText), 0) << s.name << ": the text inverted";
+        }
+    }
+    const auto screen = paintedScreen();
+    EXPECT_EQ(darkest(screen, partOf(80, 118)), brightness(ce::shell::menuBarFace)) << "no text where Edit was";
+}
+
+TEST_F(MenuBarTest, ColourFlagChoosesTheFace)
+{
+    SHMENUBARINFO info = barInfo(IDR_TWO_BUTTONS, SHCMBF_COLORBK);
+    info.clrBk = RGB(0x20, 0xA0, 0x40);
+    ASSERT_TRUE(SHCreateMenuBar(&info));
+    const auto screen = paintedScreen();
+    EXPECT_EQ(at(screen, 2, 300), info.clrBk);
+    EXPECT_EQ(at(screen, 2, 294), ce::shell::menuBarLine);
+}
+
+TEST_F(MenuBarTest, APopupButtonShowsPressedWhileItsMenuIsOpenAboveTheBar)
+{
+    HWND bar = makeBar(IDR_TWO_BUTTONS); // Done 0-119, Menu 120-239
+    emulator::ScreenImage open;
+    {
+        ActionThread driver(log.popupOpen, [&] {
+            EXPECT_TRUE(emulator::waitForPainting(10000));
+            SendMessageW(bar, WM_NULL, 0, 0); // back once the bar's thread has ended its WM_PAINT
+            open = emulator::captureScreen();
+            emulator::cancelPopupMenu();
+        });
+        tap(bar, 200);
+    }
+    ASSERT_EQ(open.width, 240);
+    EXPECT_EQ(at(open, 122, 297), GetSysColor(COLOR_HIGHLIGHT)) << "Menu pressed";
+    EXPECT_EQ(at(open, 2, 297), ce::shell::menuBarFace) << "Done not";
+    EXPECT_EQ(at(open, 120, 293), GetSysColor(COLOR_WINDOWFRAME)) << "the pop-up's frame just above the bar";
+    EXPECT_EQ(at(paintedScreen(), 122, 297), ce::shell::menuBarFace) << "released when the menu closes";
+}
+
+// The rows of `screen` within `part` that hold a pixel darker than the bar's face.
+int inkRows(const emulator::ScreenImage& screen, const RECT& part)
+{
+    int rows = 0;
+    for (int y = part.top; y < part.bottom; ++y)
+        rows += darkest(screen, {part.left, y, part.right, y + 1}) < brightness(ce::shell::menuBarFace) ? 1 : 0;
+    return rows;
+}
+
+TEST(MenuBarPaint, DrawsAtTwiceTheSizeOnA192DpiScreen)
+{
+    struct Measure {
+        int line = 0; // rows of the top line
+        int text = 0; // rows the first button's text covers
+    };
+    const auto measure = [](int scale) {
+        emulator::Profile profile = testing_support::smallProfile();
+        profile.screenWidth *= scale;
+        profile.screenHeight *= scale;
+        profile.screenDpi *= scale;
+        testing_support::TestDevice device(profile);
+        HWND parent
+            = CreateWindowExW(0, u"STATIC", u"Main", WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+        HMENU menu = CreateMenu();
+        AppendMenuW(menu, MF_STRING, IDM_DONE, u"Done");
+        SHMENUBARINFO info {};
+        info.cbSize = sizeof info;
+        info.hwndParent = parent;
+        info.dwFlags = SHCMBF_HMENU;
+        info.nToolBarId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(menu));
+        Measure found;
+        if (!SHCreateMenuBar(&info))
+            return found;
+        RECT bar {};
+        GetWindowRect(info.hwndMB, &bar);
+        const auto screen = paintedScreen();
+        while (at(screen, 1, bar.top + found.line) == ce::shell::menuBarLine)
+            ++found.line;
+        found.text = inkRows(screen, {bar.left, bar.top + found.line, bar.right, bar.bottom});
+        DestroyWindow(parent);
+        DestroyMenu(menu);
+        return found;
+    };
+    const Measure small = measure(1);
+    const Measure large = measure(2);
+    EXPECT_EQ(small.line, 1);
+    EXPECT_EQ(large.line, 2);
+    EXPECT_GT(small.text, 4);
+    EXPECT_NEAR(large.text, 2 * small.text, 2);
 }
 
 } // namespace

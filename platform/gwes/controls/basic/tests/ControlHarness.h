@@ -24,6 +24,9 @@ struct ParentLog {
     std::vector<DRAWITEMSTRUCT> drawRequests;
     std::vector<MEASUREITEMSTRUCT> measureRequests;
     UINT itemHeightToGive = 0; // what the parent answers WM_MEASUREITEM with (0: leaves it)
+    UINT colourRequestToAnswer = 0; // the WM_CTLCOLOR* the parent answers with the two below
+    HBRUSH brushToGive = nullptr;
+    COLORREF textColourToGive = 0;
 };
 
 inline ParentLog& parentLog()
@@ -44,7 +47,10 @@ inline LRESULT parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
         log.colourRequests.push_back(message);
-        return 0;
+        if (message != log.colourRequestToAnswer)
+            return 0;
+        SetTextColor(reinterpret_cast<HDC>(wParam), log.textColourToGive);
+        return reinterpret_cast<LRESULT>(log.brushToGive);
     case WM_DRAWITEM:
         log.drawRequests.push_back(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -65,6 +71,21 @@ inline LRESULT send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 
     return SendMessageW(hwnd, message, wParam, lParam);
 }
 
+// A white top-level window of the screen's size that logs what its controls tell it, with a
+// fresh log.
+inline HWND makeParent()
+{
+    WNDCLASSW wc {};
+    wc.lpfnWndProc = parentProc;
+    wc.lpszClassName = u"BasicControlParent";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    RegisterClassW(&wc); // may be left from an earlier test's device
+    HWND parent = CreateWindowExW(0, wc.lpszClassName, u"", WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, nullptr);
+    parentLog() = {};
+    return parent;
+}
+
 // A booted device with a parent window for the controls under test.
 class ControlTest : public ::testing::Test {
 protected:
@@ -73,14 +94,8 @@ protected:
 
     void SetUp() override
     {
-        WNDCLASSW wc {};
-        wc.lpfnWndProc = parentProc;
-        wc.lpszClassName = u"BasicControlParent";
-        RegisterClassW(&wc); // may be left from an earlier test's device
-        parent
-            = CreateWindowExW(0, wc.lpszClassName, u"", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr, nullptr, nullptr);
+        parent = makeParent();
         ASSERT_NE(parent, nullptr);
-        parentLog() = {};
     }
 
     void TearDown() override { DestroyWindow(parent); }
@@ -141,6 +156,16 @@ inline std::u16string textOf(HWND hwnd)
     WCHAR buffer[512] {};
     GetWindowTextW(hwnd, buffer, 512);
     return buffer;
+}
+
+// The width of text in the window's device context (the system font, as an edit measures).
+inline int textExtent(HWND hwnd, const std::u16string& text)
+{
+    HDC dc = GetDC(hwnd);
+    SIZE size {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ReleaseDC(hwnd, dc);
+    return size.cx;
 }
 
 // Paints a control now, as the window system would with the parent's help.

@@ -58,7 +58,6 @@ TEST_F(EditTest, TypingFollowsTheStyleAndTheLimit)
         {"no room for a whole line break", multi, 100, 2, u"", u"a\rb", u"ab", 1},
         {"backspace takes CR LF at once", multi, 100, 0, u"", u"a\r\b", u"a", 0},
         {"control characters ignored", single, 100, 0, u"", u"a\x01\x1b", u"a", 0},
-        {"what fits without ES_AUTOHSCROLL", 0, 24, 0, u"", u"abcdef", u"abcd", 2},
     };
     for (const Case& c : cases) {
         HWND edit = make(u"EDIT", c.style, u"", 100, c.width);
@@ -73,6 +72,19 @@ TEST_F(EditTest, TypingFollowsTheStyleAndTheLimit)
         EXPECT_EQ(static_cast<size_t>(std::count(codes.begin(), codes.end(), EN_MAXTEXT)), c.maxTextNotes) << c.name;
         DestroyWindow(edit);
     }
+}
+
+TEST_F(EditTest, WithoutAutoScrollTypingStopsAtWhatFitsTheWidth)
+{
+    HWND edit = make(u"EDIT", 0, u"", 100, 100);
+    // Margins of 2 on each side and room for "abcd" as the font measures it.
+    MoveWindow(edit, 0, 0, 2 + textExtent(edit, u"abcd") + 2, 20, FALSE);
+    takeCodes();
+    type(edit, u"abcdef");
+    EXPECT_EQ(textOf(edit), u"abcd");
+    EXPECT_EQ(takeCodes(),
+        (std::vector<WORD> {EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE,
+            EN_MAXTEXT, EN_MAXTEXT}));
 }
 
 TEST_F(EditTest, SetTextIsAChangeButNotAModification)
@@ -335,11 +347,13 @@ TEST_F(EditTest, FocusNotificationsInOrder)
 TEST_F(EditTest, ATapTakesTheFocusAndPlacesTheCaret)
 {
     HWND edit = make(u"EDIT", multi, u"hello\r\nworld", 1, 100, 40);
-    tap(edit, 2 + 3 * 5, 16 + 4);
+    // Characters lie where the font puts them, after a margin of 2.
+    const int afterWor = 2 + textExtent(edit, u"wor");
+    tap(edit, afterWor, 16 + 4);
     EXPECT_EQ(GetFocus(), edit);
     EXPECT_EQ(selectionOf(edit), std::make_pair(10u, 10u));
-    EXPECT_EQ(send(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2 + 3 * 5, 4)), MAKELRESULT(3, 0));
-    EXPECT_EQ(send(edit, EM_POSFROMCHAR, 10), MAKELRESULT(2 + 3 * 5, 16));
+    EXPECT_EQ(send(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2 + textExtent(edit, u"hel") + 1, 4)), MAKELRESULT(3, 0));
+    EXPECT_EQ(send(edit, EM_POSFROMCHAR, 10), MAKELRESULT(afterWor, 16));
     EXPECT_EQ(send(edit, EM_POSFROMCHAR, 12), -1);
 }
 

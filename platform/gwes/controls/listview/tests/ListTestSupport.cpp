@@ -106,10 +106,14 @@ void giveDisplayInfo(NMLVDISPINFOW& info)
 
 LRESULT parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    NoticeLog& log = NoticeLog::instance();
+    if (message == WM_DRAWITEM && log.drawItem) {
+        log.drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    }
     if (message != WM_NOTIFY)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     auto* header = reinterpret_cast<NMHDR*>(lParam);
-    NoticeLog& log = NoticeLog::instance();
     log.add(decode(header));
     if (header->code == LVN_GETDISPINFOW)
         giveDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(header));
@@ -133,6 +137,7 @@ void ListFixture::TearDown()
     NoticeLog& log = NoticeLog::instance();
     log.answer = nullptr;
     log.text = nullptr;
+    log.drawItem = nullptr;
     if (parent)
         DestroyWindow(parent);
     log.take();

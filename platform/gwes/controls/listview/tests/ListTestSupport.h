@@ -54,6 +54,8 @@ public:
     std::function<LRESULT(NMHDR*)> answer;
     // The parent's answer to LVN_GETDISPINFOW for text: "<item>.<sub>" when unset.
     std::function<std::u16string(int item, int subItem)> text;
+    // What the parent does with WM_DRAWITEM (nothing when unset).
+    std::function<void(const DRAWITEMSTRUCT&)> drawItem;
 
 private:
     std::vector<Notice> m_notices;
@@ -64,9 +66,14 @@ inline const std::vector<UINT> stateCodes {LVN_ITEMCHANGING, LVN_ITEMCHANGED};
 
 LRESULT parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A booted device, a parent window and a report list (10 rows of 16 pixels under the header).
+// A booted device (the small profile unless a test asks for another), a parent window and a
+// report list (10 rows of 16 pixels under the header at 96 dpi).
 class ListFixture : public ::testing::Test {
 protected:
+    explicit ListFixture(const emulator::Profile& profile = testing_support::smallProfile())
+        : dev(profile)
+    {
+    }
     testing_support::TestDevice dev;
     HWND parent = nullptr;
     HWND list = nullptr;

@@ -289,22 +289,49 @@ TEST_F(ListViewItems, ColumnsKeepTheirValuesAndMoveSubItems)
     EXPECT_FALSE(ListView_DeleteColumn(list, 1));
 }
 
+// The width of a text in a font, as GDI measures it.
+int extentOf(HFONT font, const char16_t* text)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    SIZE size {};
+    GetTextExtentPoint32W(dc, text, static_cast<int>(std::u16string(text).size()), &size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return size.cx;
+}
+
+TEST_F(ListViewItems, StringWidthsAreMeasuredInTheListsFont)
+{
+    LOGFONTW big {};
+    big.lfHeight = -20;
+    HFONT font = CreateFontIndirectW(&big);
+    for (HFONT chosen : {static_cast<HFONT>(nullptr), font}) {
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), FALSE);
+        for (const char16_t* text : {u"a", u"abcd", u"Wide Words"})
+            EXPECT_EQ(ListView_GetStringWidth(list, text), extentOf(chosen, text))
+                << (chosen ? "big font, " : "") << "text " << static_cast<int>(text[0]);
+    }
+    EXPECT_GT(ListView_GetStringWidth(list, u"abcd"), extentOf(nullptr, u"abcd"));
+    EXPECT_EQ(ListView_GetStringWidth(list, u""), 0);
+    SendMessageW(list, WM_SETFONT, 0, FALSE);
+    DeleteObject(font);
+}
+
 TEST_F(ListViewItems, AutosizedColumnsFitTheirWidestText)
 {
     addColumns({60, 50, 40});
     addItems({u"ab", u"abcdefghij"});
-    ListView_SetItemText(list, 0, 1, u"x");
-    const int charWidth = ListView_GetStringWidth(list, u"a");
-    ASSERT_GT(charWidth, 0);
-    EXPECT_EQ(ListView_GetStringWidth(list, u"abcd"), 4 * charWidth);
+    ListView_SetItemText(list, 0, 1, const_cast<LPWSTR>(u"x"));
+    auto widthOf = [this](const char16_t* text) { return ListView_GetStringWidth(list, text); };
 
     EXPECT_TRUE(ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE));
-    const int padding = ListView_GetColumnWidth(list, 0) - 10 * charWidth;
-    EXPECT_GE(padding, 0);
+    const int padding = ListView_GetColumnWidth(list, 0) - widthOf(u"abcdefghij");
+    EXPECT_GT(padding, 0);
     EXPECT_TRUE(ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE));
-    EXPECT_EQ(ListView_GetColumnWidth(list, 1), charWidth + padding);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 1), widthOf(u"x") + padding);
     EXPECT_TRUE(ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE_USEHEADER)); // "Col1" is wider than "x"
-    EXPECT_EQ(ListView_GetColumnWidth(list, 1), 4 * charWidth + padding);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 1), widthOf(u"Col1") + padding);
     // The last column fills the rest of the list.
     EXPECT_TRUE(ListView_SetColumnWidth(list, 2, LVSCW_AUTOSIZE_USEHEADER));
     EXPECT_EQ(ListView_GetColumnWidth(list, 2), width - ListView_GetColumnWidth(list, 0) - ListView_GetColumnWidth(list, 1));
