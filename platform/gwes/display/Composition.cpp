@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "DesktopSurface.h"
@@ -33,7 +34,7 @@ std::vector<Layer> layers()
         Window* window = findWindow(*it);
         if (!window || !(window->style & WS_VISIBLE))
             continue;
-        result.push_back({drawingAreaOf(*window, false).surface, {window->rect.left, window->rect.top}});
+        result.push_back({surfaceFor(*window), {window->rect.left, window->rect.top}});
     }
     return result;
 }
@@ -54,6 +55,38 @@ void place(gdi::Surface& frame, const gdi::Surface& layer, POINT at)
     }
 }
 
+// A GDI device context drawing on a surface the caller keeps alive.
+HDC deviceContextOnSurface(gdi::Surface& surface)
+{
+    std::lock_guard guard(gdi::gdiLock());
+    auto dc = gdi::makeDeviceContext();
+    dc->windowSurface = std::shared_ptr<gdi::Surface>(&surface, [](gdi::Surface*) {});
+    return gdi::addDeviceContext(std::move(dc));
+}
+
+// The title bar, painted again only when what it shows changed: text is costly to draw and
+// the bar changes once a minute at most while the screen is composed many times a second.
+void paintTitleBarOnto(gdi::Surface& frame)
+{
+    static std::mutex lock;
+    static shell::TitleBarContent painted;
+    static gdi::Surface bar;
+    const shell::TitleBarContent content = shell::titleBarContent();
+    if (!content.shown)
+        return;
+    std::lock_guard guard(lock);
+    const int height = std::min(GetSystemMetrics(SM_CYCAPTION), frame.height);
+    if (!(content == painted) || bar.width != frame.width || bar.height != height) {
+        gdi::makeSurface(frame.width, height, 32, false, bar);
+        HDC dc = deviceContextOnSurface(bar);
+        shell::paintTitleBar(dc, bar.width, content);
+        DeleteDC(dc);
+        painted = content;
+    }
+    std::lock_guard gdiGuard(gdi::gdiLock());
+    place(frame, bar, {0, 0});
+}
+
 } // namespace
 
 void composeScreen(gdi::Surface& frame)
@@ -69,16 +102,7 @@ void composeScreen(gdi::Surface& frame)
         for (const Layer& layer : windows)
             place(frame, *layer.surface, layer.at);
     }
-    // The title bar draws with GDI onto the frame itself.
-    HDC dc = nullptr;
-    {
-        std::lock_guard guard(gdi::gdiLock());
-        auto onFrame = gdi::makeDeviceContext();
-        onFrame->windowSurface = std::shared_ptr<gdi::Surface>(&frame, [](gdi::Surface*) {});
-        dc = gdi::addDeviceContext(std::move(onFrame));
-    }
-    shell::paintTitleBar(dc, frame.width);
-    DeleteDC(dc);
+    paintTitleBarOnto(frame);
 }
 
 } // namespace ce::gwes

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 #include "Composition.h"
@@ -16,7 +17,11 @@ namespace emulator {
 
 ScreenImage captureScreen()
 {
-    ce::gdi::Surface frame;
+    // One frame kept between captures: making a screen-sized surface each time costs more than
+    // composing it.
+    static std::mutex lock;
+    static ce::gdi::Surface frame;
+    std::lock_guard guard(lock);
     ce::gwes::composeScreen(frame);
     ScreenImage image;
     image.width = frame.width;
@@ -29,7 +34,7 @@ ScreenImage captureScreen()
             static_cast<size_t>(frame.width) * 4);
     }
     for (auto& pixel : image.pixels)
-        pixel &= 0x00FFFFFF;
+        pixel &= 0x00FFFFFFu;
     return image;
 }
 

@@ -39,7 +39,8 @@ void invalidateTree(Window& window)
     }
 }
 
-// The top-level window's surface at its current size (at least 1x1).
+} // namespace
+
 std::shared_ptr<gdi::Surface> surfaceFor(Window& topLevel)
 {
     const SIZE size = sizeOf(topLevel);
@@ -56,8 +57,6 @@ std::shared_ptr<gdi::Surface> surfaceFor(Window& topLevel)
     topLevel.surface = surface;
     return surface;
 }
-
-} // namespace
 
 DrawingArea drawingAreaOf(Window& window, bool withoutChildren)
 {

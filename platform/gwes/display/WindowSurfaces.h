@@ -19,5 +19,7 @@ struct DrawingArea {
 // Called with gwesLock() held. A top-level window's surface is made (or remade, when the
 // window's size changed) here; remaking it asks the whole tree to paint again.
 DrawingArea drawingAreaOf(Window& window, bool withoutChildren);
+// The top-level window's surface at its current size (at least 1x1), made or remade as above.
+std::shared_ptr<gdi::Surface> surfaceFor(Window& topLevel);
 
 } // namespace ce::gwes

@@ -18,10 +18,8 @@ int px(int at96)
 }
 
 // A vertical gradient from the caption colour to its gradient partner.
-void band(HDC dc, int width, int height)
+void band(HDC dc, int width, int height, COLORREF from, COLORREF to)
 {
-    const COLORREF from = GetSysColor(COLOR_ACTIVECAPTION);
-    const COLORREF to = GetSysColor(COLOR_GRADIENTACTIVECAPTION);
     for (int y = 0; y < height; ++y) {
         const auto mix = [&](BYTE a, BYTE b) { return static_cast<BYTE>(a + (b - a) * y / std::max(height - 1, 1)); };
         HBRUSH brush = CreateSolidBrush(RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
@@ -96,36 +94,48 @@ RECT titleBarOkButton(int screenWidth)
     return {screenWidth - px(26), 0, screenWidth, height};
 }
 
-void paintTitleBar(HDC dc, int screenWidth)
+TitleBarContent titleBarContent()
 {
+    TitleBarContent content;
     HWND foreground = GetForegroundWindow();
-    if (foreground && (emulator::fullScreenFlags(foreground) & SHFS_HIDETASKBAR))
-        return;
+    content.shown = !foreground || !(emulator::fullScreenFlags(foreground) & SHFS_HIDETASKBAR);
+    content.clock = clockText();
+    content.caption = GetSysColor(COLOR_ACTIVECAPTION);
+    content.gradient = GetSysColor(COLOR_GRADIENTACTIVECAPTION);
+    content.text = GetSysColor(COLOR_CAPTIONTEXT);
+    if (foreground) {
+        WCHAR title[128] {};
+        GetWindowTextW(foreground, title, 128);
+        content.title = title;
+        content.okButton = hasOkButton(foreground);
+        content.closeButton = !content.okButton;
+    }
+    return content;
+}
+
+void paintTitleBar(HDC dc, int screenWidth, const TitleBarContent& content)
+{
     const int height = GetSystemMetrics(SM_CYCAPTION);
-    band(dc, screenWidth, height);
+    band(dc, screenWidth, height, content.caption, content.gradient);
     const int flag = px(16);
     startFlag(dc, px(5), (height - flag) / 2, flag);
 
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+    SetTextColor(dc, content.text);
     const int buttonLeft = screenWidth - px(26);
     const int clockLeft = buttonLeft - px(40);
-    text(dc, clockText(), {clockLeft, 0, buttonLeft - px(4), height}, DT_RIGHT, false);
-
-    WCHAR title[128] {};
-    if (foreground)
-        GetWindowTextW(foreground, title, 128);
-    text(dc, title, {px(26), 0, clockLeft - px(2), height}, DT_LEFT | DT_END_ELLIPSIS, true);
+    text(dc, content.clock, {clockLeft, 0, buttonLeft - px(4), height}, DT_RIGHT, false);
+    text(dc, content.title, {px(26), 0, clockLeft - px(2), height}, DT_LEFT | DT_END_ELLIPSIS, true);
 
     // The OK button is a white ring with "ok"; other windows show the close cross.
     const RECT button {buttonLeft + px(2), (height - px(20)) / 2, buttonLeft + px(22), (height + px(20)) / 2};
     HPEN pen = CreatePen(PS_SOLID, px(2), RGB(255, 255, 255));
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    if (hasOkButton(foreground)) {
+    if (content.okButton) {
         Ellipse(dc, button.left, button.top, button.right, button.bottom);
         text(dc, u"ok", button, DT_CENTER, true);
-    } else if (foreground) {
+    } else if (content.closeButton) {
         const int inset = px(6);
         MoveToEx(dc, button.left + inset, button.top + inset, nullptr);
         LineTo(dc, button.right - inset, button.bottom - inset);

@@ -1,9 +1,9 @@
 // The date and time picker (SysDateTimePick32): a value shown through a format as the window's
 // text, starting at the device's local time. One field has the focus: left and right arrows
 // move it, up and down arrows (or the up-down at the right) step it, digits type into it, and a
-// tap picks the field under the stylus (DateTimeMetrics.h). A DTS_SHOWNONE picker has a check
-// box at the left that says whether there is a value at all. Every change the user makes goes
-// to the parent as DTN_DATETIMECHANGE. There is no drop-down calendar headless.
+// tap picks the field under the stylus (DateTimePaint.h: where it is drawn). A DTS_SHOWNONE
+// picker has a check box at the left that says whether there is a value at all. Every change
+// the user makes goes to the parent as DTN_DATETIMECHANGE. There is no drop-down calendar.
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "DateTimeFields.h"
-#include "DateTimeMetrics.h"
+#include "DateTimePaint.h"
 #include "commctrl.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
@@ -22,7 +22,6 @@ namespace ce::gwes {
 namespace {
 
 using namespace datetime;
-namespace metrics = datetime_metrics;
 
 constexpr size_t calendarColorCount = MCSC_TRAILINGTEXT + 1;
 
@@ -35,8 +34,10 @@ struct Picker {
     std::u16string typed; // digits typed into it so far
     DWORD limitFlags = 0;
     std::array<SYSTEMTIME, 2> limits {}; // minimum, maximum
-    std::array<COLORREF, calendarColorCount> calendarColors {
-        0x00FFFFFF, 0x00000000, 0x00800000, 0x00FFFFFF, 0x00FFFFFF, 0x00808080};
+    // DTM_SETMCCOLOR's, by MCSC_*: kept for the program, as there is no calendar to draw.
+    std::array<COLORREF, calendarColorCount> calendarColors {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT),
+        GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_CAPTIONTEXT), GetSysColor(COLOR_WINDOW),
+        GetSysColor(COLOR_GRAYTEXT)};
     HFONT font = nullptr;
     HFONT calendarFont = nullptr;
 };
@@ -319,32 +320,59 @@ size_t fieldAt(const std::vector<FormatPart>& parts, const std::vector<size_t>& 
     return fields.empty() ? 0 : fields.size() - 1;
 }
 
+// What the picker shows now; `starts` gets where each part of the format begins.
+PickerView viewOf(HWND hwnd, Picker& picker, std::vector<FormatPart>& parts, std::vector<size_t>& starts)
+{
+    const DWORD style = styleOf(hwnd);
+    parts = partsOf(hwnd, picker);
+    PickerView view;
+    view.text = render(parts, picker.value, &starts);
+    view.showNone = style & DTS_SHOWNONE;
+    view.checked = hasValue(hwnd, picker);
+    view.upDown = style & DTS_UPDOWN;
+    view.font = picker.font;
+    if (focusedField(picker, parts)) {
+        const size_t part = fieldsOf(parts)[picker.field];
+        view.fieldStart = starts[part];
+        view.fieldEnd = part + 1 < parts.size() ? starts[part + 1] : view.text.size();
+    }
+    return view;
+}
+
+bool holds(const RECT& rect, int x)
+{
+    return x >= rect.left && x < rect.right;
+}
+
 LRESULT buttonDown(HWND hwnd, Picker& picker, LPARAM lParam)
 {
     if (!IsWindowEnabled(hwnd))
         return 0;
     SetFocus(hwnd);
-    RECT client {};
-    GetClientRect(hwnd, &client);
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
-    const DWORD style = styleOf(hwnd);
-    const bool showNone = style & DTS_SHOWNONE;
-    if (showNone && x < metrics::checkBoxWidth) {
+    std::vector<FormatPart> parts;
+    std::vector<size_t> starts;
+    const PickerView view = viewOf(hwnd, picker, parts, starts);
+    if (holds(checkBoxColumn(hwnd, view), x)) {
         toggleCheck(hwnd, picker);
         return 0;
     }
-    if (x >= client.right - metrics::buttonWidth) {
-        if (style & DTS_UPDOWN)
-            stepFocused(hwnd, picker, y < client.bottom / 2 ? 1 : -1);
+    const RECT button = buttonColumn(hwnd);
+    if (holds(button, x)) {
+        if (view.upDown)
+            stepFocused(hwnd, picker, y < (button.top + button.bottom) / 2 ? 1 : -1);
         return 0;
     }
-    const std::vector<FormatPart> parts = partsOf(hwnd, picker);
+    focusField(hwnd, picker, fieldAt(parts, starts, view.text.size(), characterAt(hwnd, view, x)));
+    return 0;
+}
+
+LRESULT paint(HWND hwnd, Picker& picker)
+{
+    std::vector<FormatPart> parts;
     std::vector<size_t> starts;
-    const std::u16string text = render(parts, picker.value, &starts);
-    const int origin = (showNone ? metrics::checkBoxWidth : 0) + metrics::textMargin;
-    const auto index = static_cast<size_t>(std::max(0, x - origin) / metrics::charWidth);
-    focusField(hwnd, picker, fieldAt(parts, starts, text.size(), index));
+    paintPicker(hwnd, viewOf(hwnd, picker, parts, starts));
     return 0;
 }
 
@@ -403,6 +431,11 @@ LRESULT pickerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return focusChanged(hwnd, *picker, NM_KILLFOCUS);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_PAINT:
+        return paint(hwnd, *picker);
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }

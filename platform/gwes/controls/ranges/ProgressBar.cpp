@@ -1,9 +1,13 @@
 // The progress bar (msctls_progress32): a position kept within a range, moved by setting,
-// adding or stepping; every change asks for a repaint. Headless, painting only validates.
+// adding or stepping; every change asks for a repaint. It paints a white trough with a thin
+// border, filled with the highlight colour (or PBM_SETBARCOLOR's) in proportion to the
+// position, from the left or, with PBS_VERTICAL, from the bottom. The Pocket PC bar fills
+// smoothly with or without PBS_SMOOTH.
 #include <algorithm>
 #include <memory>
 #include <utility>
 
+#include "RangePaint.h"
 #include "commctrl.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlState.h"
@@ -78,6 +82,42 @@ LRESULT setColor(HWND hwnd, COLORREF& slot, COLORREF color)
     return static_cast<LRESULT>(previous);
 }
 
+// The part of `inside` the position fills.
+RECT filledPart(HWND hwnd, const Progress& bar, RECT inside)
+{
+    const long long span = static_cast<long long>(bar.high) - bar.low;
+    const long long done
+        = std::clamp<long long>(static_cast<long long>(bar.position) - bar.low, 0, std::max(0LL, span));
+    if (GetWindowLongW(hwnd, GWL_STYLE) & PBS_VERTICAL) {
+        const long long height = inside.bottom - inside.top;
+        inside.top = inside.bottom - static_cast<LONG>(span > 0 ? height * done / span : 0);
+    } else {
+        const long long width = inside.right - inside.left;
+        inside.right = inside.left + static_cast<LONG>(span > 0 ? width * done / span : 0);
+    }
+    return inside;
+}
+
+COLORREF colorOr(COLORREF color, int systemColor)
+{
+    return color == CLR_DEFAULT ? GetSysColor(systemColor) : color;
+}
+
+LRESULT paint(HWND hwnd, const Progress& bar)
+{
+    PAINTSTRUCT paint {};
+    HDC dc = BeginPaint(hwnd, &paint);
+    RECT client {};
+    GetClientRect(hwnd, &client);
+    const RECT trough
+        = range_paint::well(dc, client, GetSysColor(COLOR_BTNSHADOW), colorOr(bar.backColor, COLOR_WINDOW));
+    const RECT filled = filledPart(hwnd, bar, trough);
+    if (filled.right > filled.left && filled.bottom > filled.top)
+        range_paint::fill(dc, filled, colorOr(bar.barColor, COLOR_HIGHLIGHT));
+    EndPaint(hwnd, &paint);
+    return 0;
+}
+
 LRESULT progressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto bar = controlState<Progress>(hwnd);
@@ -109,6 +149,8 @@ LRESULT progressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return setColor(hwnd, bar->barColor, static_cast<COLORREF>(lParam));
     case PBM_SETBKCOLOR:
         return setColor(hwnd, bar->backColor, static_cast<COLORREF>(lParam));
+    case WM_PAINT:
+        return paint(hwnd, *bar);
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }

@@ -1,5 +1,6 @@
-// The measures of the trackbar and up-down controls at 96 dpi (Pocket PC), in one place so
-// that hit-testing now and drawing later agree, and how fast a held stylus repeats.
+// The measures of the trackbar and up-down controls at 96 dpi (Pocket PC), turned into screen
+// pixels with scaledForScreen, in one place so that hit-testing and drawing agree, and how fast
+// a held stylus repeats.
 #pragma once
 
 namespace ce::gwes::range_metrics {

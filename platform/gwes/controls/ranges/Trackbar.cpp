@@ -2,15 +2,20 @@
 // with tick marks and an optional selection. Keys, taps beside the thumb (a page, repeated
 // while the stylus stays down) and drags of the thumb move it; each user move is reported to
 // the parent with WM_HSCROLL (WM_VSCROLL when vertical) in Win32's order. The layout
-// (RangeMetrics.h) is real so taps land where they would on the device; painting runs the
-// NM_CUSTOMDRAW stages without pixels.
+// (RangeMetrics.h) is real so taps land where they would on the device, and painting draws the
+// tick marks, channel and thumb at those places (TrackbarPaint.h) between the NM_CUSTOMDRAW
+// stages.
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "RangeMetrics.h"
+#include "RangePaint.h"
+#include "TrackbarPaint.h"
 #include "commctrl.h"
+#include "gwes/Screen.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
 #include "gwes/controls/ControlState.h"
@@ -38,7 +43,7 @@ struct Trackbar {
     std::vector<int> tics; // sorted; the first and last tick marks are not in it
     int selStart = 0;
     int selEnd = 0;
-    int thumbLength = metrics::thumbLength;
+    int thumbLength = scaledForScreen(metrics::thumbLength);
     HWND buddies[2] {}; // left or top, right or bottom
     Press press = Press::none;
     int dragOffset = 0; // from the thumb's centre to where the stylus took it
@@ -74,9 +79,9 @@ Layout layoutOf(HWND hwnd)
     layout.vertical = style & TBS_VERT;
     const int along = layout.vertical ? client.bottom : client.right;
     const bool ticksBefore = !(style & TBS_NOTICKS) && (style & (TBS_TOP | TBS_BOTH));
-    layout.start = metrics::channelMargin;
-    layout.length = std::max(0, along - 2 * metrics::channelMargin);
-    layout.thumbAcross = (ticksBefore ? metrics::tickSpace : 0) + metrics::edgeGap;
+    layout.start = scaledForScreen(metrics::channelMargin);
+    layout.length = std::max(0, along - 2 * scaledForScreen(metrics::channelMargin));
+    layout.thumbAcross = (ticksBefore ? scaledForScreen(metrics::tickSpace) : 0) + scaledForScreen(metrics::edgeGap);
     return layout;
 }
 
@@ -113,15 +118,15 @@ int positionAt(const Layout& layout, const Trackbar& bar, int pixel)
 RECT thumbRect(const Layout& layout, const Trackbar& bar)
 {
     const int centre = pixelOf(layout, bar, bar.position);
-    return oriented(layout, centre - metrics::thumbWidth / 2, centre + metrics::thumbWidth / 2, layout.thumbAcross,
-        layout.thumbAcross + bar.thumbLength);
+    const int half = scaledForScreen(metrics::thumbWidth) / 2;
+    return oriented(layout, centre - half, centre + half, layout.thumbAcross, layout.thumbAcross + bar.thumbLength);
 }
 
 RECT channelRect(const Layout& layout, const Trackbar& bar)
 {
     const int middle = layout.thumbAcross + bar.thumbLength / 2;
-    return oriented(layout, layout.start, layout.start + layout.length, middle - metrics::channelThickness / 2,
-        middle + metrics::channelThickness / 2);
+    const int half = scaledForScreen(metrics::channelThickness) / 2;
+    return oriented(layout, layout.start, layout.start + layout.length, middle - half, middle + half);
 }
 
 void redrawIf(HWND hwnd, WPARAM redraw)
@@ -385,8 +390,8 @@ LRESULT repeatPage(HWND hwnd, Trackbar& bar)
     if (bar.press != Press::page)
         return 0;
     const int centre = pixelOf(layoutOf(hwnd), bar, bar.position);
-    const bool beyondThumb = bar.pageDirection < 0 ? bar.pressAt < centre - metrics::thumbWidth / 2
-                                                   : bar.pressAt >= centre + metrics::thumbWidth / 2;
+    const bool beyondThumb = bar.pageDirection < 0 ? bar.pressAt < centre - scaledForScreen(metrics::thumbWidth) / 2
+                                                   : bar.pressAt >= centre + scaledForScreen(metrics::thumbWidth) / 2;
     if (beyondThumb)
         page(hwnd, bar);
     SetTimer(hwnd, pageTimer, metrics::repeatMs, nullptr);
@@ -438,6 +443,41 @@ LRESULT customDraw(HWND hwnd, NMCUSTOMDRAW& draw, DWORD stage, DWORD_PTR item, c
     return notifyParent(hwnd, NM_CUSTOMDRAW, draw.hdr);
 }
 
+// The tick marks at the minimum, each tic and the maximum, on the sides the style names.
+std::vector<trackbar_paint::TickMark> tickMarks(HWND hwnd, const Layout& layout, const Trackbar& bar)
+{
+    const DWORD style = styleOf(hwnd);
+    std::vector<trackbar_paint::TickMark> marks;
+    if (style & TBS_NOTICKS)
+        return marks;
+    const bool before = style & (TBS_TOP | TBS_BOTH);
+    const bool after = !(style & TBS_TOP) || (style & TBS_BOTH);
+    const int beforeEnd = layout.thumbAcross - scaledForScreen(metrics::edgeGap);
+    const int afterStart = layout.thumbAcross + bar.thumbLength + scaledForScreen(metrics::edgeGap);
+    std::vector<int> positions {bar.min};
+    positions.insert(positions.end(), bar.tics.begin(), bar.tics.end());
+    positions.push_back(bar.max);
+    for (int position : positions) {
+        const int along = pixelOf(layout, bar, position);
+        if (before)
+            marks.push_back({along, beforeEnd - scaledForScreen(metrics::tickSpace) + 1, beforeEnd});
+        if (after)
+            marks.push_back({along, afterStart, afterStart + scaledForScreen(metrics::tickSpace) - 1});
+    }
+    return marks;
+}
+
+// The selection's part of the channel (TBS_ENABLESELRANGE); empty without one.
+RECT selectionRect(HWND hwnd, const Layout& layout, const Trackbar& bar)
+{
+    if (!(styleOf(hwnd) & TBS_ENABLESELRANGE) || bar.selEnd <= bar.selStart)
+        return {};
+    const RECT channel = channelRect(layout, bar);
+    const int across0 = layout.vertical ? channel.left : channel.top;
+    const int across1 = layout.vertical ? channel.right : channel.bottom;
+    return oriented(layout, pixelOf(layout, bar, bar.selStart), pixelOf(layout, bar, bar.selEnd) + 1, across0, across1);
+}
+
 LRESULT paint(HWND hwnd, const Trackbar& bar)
 {
     PAINTSTRUCT paint {};
@@ -446,26 +486,42 @@ LRESULT paint(HWND hwnd, const Trackbar& bar)
     RECT client {};
     GetClientRect(hwnd, &client);
     const LRESULT answer = customDraw(hwnd, draw, CDDS_PREPAINT, 0, client, 0);
-    if ((answer & CDRF_NOTIFYITEMDRAW) && !(answer & CDRF_SKIPDEFAULT)) {
+    if (!(answer & CDRF_SKIPDEFAULT)) {
+        HDC dc = draw.hdc;
+        FillRect(dc, &client, range_paint::backgroundBrush(hwnd, dc));
         const Layout layout = layoutOf(hwnd);
         const DWORD style = styleOf(hwnd);
+        const bool pressed = bar.press == Press::thumb;
+        const RECT thumb = thumbRect(layout, bar);
+        const RECT channel = channelRect(layout, bar);
         struct Part {
             DWORD_PTR item;
             RECT rect;
             UINT state;
             bool shown;
+            std::function<void()> paint;
         };
         const Part parts[] = {
-            {TBCD_TICS, client, 0, !(style & TBS_NOTICKS)},
-            {TBCD_CHANNEL, channelRect(layout, bar), 0, true},
-            {TBCD_THUMB, thumbRect(layout, bar), bar.press == Press::thumb ? UINT {CDIS_SELECTED} : 0,
-                !(style & TBS_NOTHUMB)},
+            {TBCD_TICS, client, 0, !(style & TBS_NOTICKS),
+                [&] { trackbar_paint::drawTics(dc, layout.vertical, tickMarks(hwnd, layout, bar)); }},
+            {TBCD_CHANNEL, channel, 0, true,
+                [&] { trackbar_paint::drawChannel(dc, channel, selectionRect(hwnd, layout, bar)); }},
+            {TBCD_THUMB, thumb, pressed ? UINT {CDIS_SELECTED} : 0, !(style & TBS_NOTHUMB),
+                [&] { trackbar_paint::drawThumb(dc, thumb, pressed, IsWindowEnabled(hwnd)); }},
         };
         for (const Part& part : parts) {
-            if (part.shown
-                && (customDraw(hwnd, draw, CDDS_ITEMPREPAINT, part.item, part.rect, part.state) & CDRF_NOTIFYPOSTPAINT))
+            if (!part.shown)
+                continue;
+            const LRESULT wanted = (answer & CDRF_NOTIFYITEMDRAW)
+                ? customDraw(hwnd, draw, CDDS_ITEMPREPAINT, part.item, part.rect, part.state)
+                : CDRF_DODEFAULT;
+            if (!(wanted & CDRF_SKIPDEFAULT))
+                part.paint();
+            if (wanted & CDRF_NOTIFYPOSTPAINT)
                 customDraw(hwnd, draw, CDDS_ITEMPOSTPAINT, part.item, part.rect, part.state);
         }
+        if (GetFocus() == hwnd)
+            DrawFocusRect(dc, &client);
     }
     if (answer & CDRF_NOTIFYPOSTPAINT)
         customDraw(hwnd, draw, CDDS_POSTPAINT, 0, client, 0);
@@ -572,6 +628,11 @@ LRESULT trackbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return DLGC_WANTARROWS;
     case WM_PAINT:
         return paint(hwnd, *bar);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE); // the focus rectangle, the greyed thumb
+        return 0;
     case WM_SETFONT:
         bar->font = reinterpret_cast<HFONT>(wParam);
         return 0;

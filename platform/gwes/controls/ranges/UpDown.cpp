@@ -3,7 +3,8 @@
 // UDN_DELTAPOS and reports with WM_VSCROLL/WM_HSCROLL(SB_THUMBPOSITION) whether refused or not,
 // as Win32 does. A buddy window can show the position as text (UDS_SETBUDDYINT), sit beside the
 // control (UDS_ALIGNLEFT/RIGHT) and pass its arrow keys to it (UDS_ARROWKEYS). Holding an arrow
-// repeats the step, faster as the accelerators say.
+// repeats the step, faster as the accelerators say. It paints two arrow buttons, the held one
+// pushed.
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "RangeMetrics.h"
 #include "commctrl.h"
+#include "gwes/Screen.h"
 #include "gwes/SystemClasses.h"
 #include "gwes/controls/ControlNotify.h"
 #include "gwes/controls/ControlState.h"
@@ -229,7 +231,8 @@ void alignWithBuddy(HWND hwnd, HWND buddy)
     }
     RECT own {};
     GetClientRect(hwnd, &own);
-    const int width = std::min<int>(own.right > 0 ? own.right : range_metrics::upDownWidth, bottomRight.x - topLeft.x);
+    const int width = std::min<int>(
+        own.right > 0 ? own.right : scaledForScreen(range_metrics::upDownWidth), bottomRight.x - topLeft.x);
     int x = 0;
     if (style & UDS_ALIGNLEFT) {
         x = topLeft.x;
@@ -319,6 +322,8 @@ UINT incrementAfter(const UpDown& ud, DWORD heldMs)
 
 void press(HWND hwnd, UpDown& ud, int direction)
 {
+    if (ud.pressDirection != direction)
+        InvalidateRect(hwnd, nullptr, FALSE); // the arrow shows pushed
     ud.pressDirection = direction;
     ud.pressTick = GetTickCount();
     step(hwnd, ud, direction, incrementAfter(ud, 0));
@@ -328,6 +333,7 @@ void endPress(HWND hwnd, UpDown& ud)
 {
     if (!std::exchange(ud.pressDirection, 0))
         return;
+    InvalidateRect(hwnd, nullptr, FALSE);
     KillTimer(hwnd, repeatTimer);
     notifyScroll(hwnd, SB_ENDSCROLL, ud.position);
 }
@@ -389,6 +395,28 @@ LRESULT captureLost(HWND hwnd, UpDown& ud, LPARAM newCapture)
     return 0;
 }
 
+// Two arrow buttons splitting the control as taps do: up on top (on the right when UDS_HORZ).
+LRESULT paint(HWND hwnd, const UpDown& ud)
+{
+    PAINTSTRUCT paint {};
+    HDC dc = BeginPaint(hwnd, &paint);
+    RECT up {};
+    GetClientRect(hwnd, &up);
+    RECT down = up;
+    const bool horizontal = styleOf(hwnd) & UDS_HORZ;
+    if (horizontal)
+        up.left = down.right = up.right / 2;
+    else
+        up.bottom = down.top = up.bottom / 2;
+    const UINT inactive = IsWindowEnabled(hwnd) ? 0 : DFCS_INACTIVE;
+    const UINT upPushed = ud.pressDirection > 0 ? DFCS_PUSHED : 0;
+    const UINT downPushed = ud.pressDirection < 0 ? DFCS_PUSHED : 0;
+    DrawFrameControl(dc, &up, DFC_SCROLL, (horizontal ? DFCS_SCROLLRIGHT : DFCS_SCROLLUP) | inactive | upPushed);
+    DrawFrameControl(dc, &down, DFC_SCROLL, (horizontal ? DFCS_SCROLLLEFT : DFCS_SCROLLDOWN) | inactive | downPushed);
+    EndPaint(hwnd, &paint);
+    return 0;
+}
+
 LRESULT upDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto ud = controlState<UpDown>(hwnd);
@@ -435,6 +463,11 @@ LRESULT upDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return setBase(hwnd, *ud, wParam);
     case UDM_GETBASE:
         return ud->base;
+    case WM_PAINT:
+        return paint(hwnd, *ud);
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
     case WM_LBUTTONDOWN:
         return buttonDown(hwnd, *ud, lParam);
     case WM_LBUTTONUP:

@@ -7,6 +7,7 @@
 
 #include "TreeItems.h"
 #include "TreeMetrics.h"
+#include "gwes/Screen.h"
 
 namespace ce::gwes {
 
@@ -15,12 +16,13 @@ struct TreeControl {
     HTREEITEM caret = nullptr; // the selected item
     HTREEITEM dropHilite = nullptr;
     HTREEITEM firstVisible = nullptr; // the item on the top row
-    int indent = tree_metrics::indent;
-    int itemHeight = tree_metrics::itemHeight;
+    int indent = scaledForScreen(tree_metrics::indent);
+    int itemHeight = scaledForScreen(tree_metrics::itemHeight);
     COLORREF bkColor = CLR_NONE; // CLR_NONE: the system colour
     COLORREF textColor = CLR_NONE;
     HIMAGELIST normalImages = nullptr;
     HIMAGELIST stateImages = nullptr;
+    HIMAGELIST checkBoxImages = nullptr; // made for TVS_CHECKBOXES, destroyed with the control
     HFONT font = nullptr;
     UINT scrollTime = tree_metrics::scrollTime;
     std::u16string search; // the incremental search typed so far

@@ -8,6 +8,7 @@
 #include "TreeActions.h"
 #include "TreeLayout.h"
 #include "TreeNotify.h"
+#include "TreeScrollBar.h"
 #include "TreeSort.h"
 #include "gwes/controls/ControlNotify.h"
 
@@ -15,10 +16,15 @@ namespace ce::gwes {
 
 namespace {
 
+POINT pointOf(LPARAM position)
+{
+    return {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+}
+
 TVHITTESTINFO hitAt(HWND hwnd, TreeControl& tree, LPARAM position)
 {
     TVHITTESTINFO hit {};
-    hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    hit.pt = pointOf(position);
     hitTest(hwnd, tree, hit);
     return hit;
 }
@@ -117,6 +123,8 @@ void treeTap(HWND hwnd, TreeControl& tree, LPARAM position)
 {
     if (GetFocus() != hwnd)
         SetFocus(hwnd);
+    if (scrollBarTap(hwnd, tree, pointOf(position)))
+        return;
     const TVHITTESTINFO hit = hitAt(hwnd, tree, position);
     if (hit.flags & TVHT_ONITEMBUTTON) {
         expandItem(hwnd, tree, hit.hItem, TVE_TOGGLE, ExpandCause::user);
@@ -132,6 +140,8 @@ void treeTap(HWND hwnd, TreeControl& tree, LPARAM position)
 
 void treeDoubleTap(HWND hwnd, TreeControl& tree, LPARAM position)
 {
+    if (scrollBarTap(hwnd, tree, pointOf(position)))
+        return; // the second tap of a quick pair scrolls again
     const TVHITTESTINFO hit = hitAt(hwnd, tree, position);
     if (notifySimple(hwnd, NM_DBLCLK))
         return;

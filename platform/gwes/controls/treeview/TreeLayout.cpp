@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "TreeNotify.h"
+#include "TreeScrollBar.h"
 
 namespace ce::gwes {
 
@@ -21,12 +22,30 @@ bool hasStateIcon(const TreeControl& tree, DWORD style, const TreeItem& item)
     return (item.state & TVIS_STATEIMAGEMASK) && (tree.stateImages || (style & TVS_CHECKBOXES));
 }
 
-int labelWidth(const std::u16string& text)
+// The label's text measured in the control's font (an average width per character when it
+// cannot be measured), with its padding.
+int labelWidth(HWND hwnd, const TreeControl& tree, const std::u16string& text)
 {
-    return static_cast<int>(text.size()) * tree_metrics::averageCharWidth + 2 * tree_metrics::labelPadding;
+    SIZE extent {};
+    HDC dc = GetDC(hwnd);
+    const HGDIOBJ oldFont = dc && tree.font ? SelectObject(dc, tree.font) : nullptr;
+    if (!dc || !GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent))
+        extent.cx = static_cast<LONG>(text.size()) * scaledForScreen(tree_metrics::averageCharWidth);
+    if (oldFont)
+        SelectObject(dc, oldFont);
+    if (dc)
+        ReleaseDC(hwnd, dc);
+    return extent.cx + 2 * scaledForScreen(tree_metrics::labelPadding);
 }
 
 } // namespace
+
+int imageWidthOf(HIMAGELIST list, int fallbackAt96)
+{
+    int cx = 0;
+    int cy = 0;
+    return list && ImageList_GetIconSize(list, &cx, &cy) ? cx : scaledForScreen(fallbackAt96);
+}
 
 bool rowLayout(HWND hwnd, TreeControl& tree, HTREEITEM handle, TreeRow& row)
 {
@@ -43,9 +62,10 @@ bool rowLayout(HWND hwnd, TreeControl& tree, HTREEITEM handle, TreeRow& row)
     const TreeItem* item = tree.items.find(handle);
     if (!item)
         return false; // the parent deleted it when asked about its children
-    row.imageLeft = row.stateLeft + (hasStateIcon(tree, style, *item) ? tree_metrics::stateIconWidth : 0);
-    row.labelLeft = row.imageLeft + (tree.normalImages ? tree_metrics::imageWidth : 0);
-    row.labelRight = row.labelLeft + labelWidth(displayText(hwnd, tree, handle));
+    row.imageLeft = row.stateLeft
+        + (hasStateIcon(tree, style, *item) ? imageWidthOf(tree.stateImages, tree_metrics::stateIconWidth) : 0);
+    row.labelLeft = row.imageLeft + (tree.normalImages ? imageWidthOf(tree.normalImages, tree_metrics::imageWidth) : 0);
+    row.labelRight = row.labelLeft + labelWidth(hwnd, tree, displayText(hwnd, tree, handle));
     return true;
 }
 
@@ -54,7 +74,7 @@ bool itemRect(HWND hwnd, TreeControl& tree, HTREEITEM handle, bool labelOnly, RE
     TreeRow row;
     if (!rowLayout(hwnd, tree, handle, row))
         return false;
-    const RECT client = clientRect(hwnd);
+    const RECT client = rowArea(hwnd, tree);
     rect.top = row.top;
     rect.bottom = row.top + tree.itemHeight;
     rect.left = labelOnly ? row.labelLeft : client.left;
@@ -64,7 +84,7 @@ bool itemRect(HWND hwnd, TreeControl& tree, HTREEITEM handle, bool labelOnly, RE
 
 HTREEITEM hitTest(HWND hwnd, TreeControl& tree, TVHITTESTINFO& info)
 {
-    const RECT client = clientRect(hwnd);
+    const RECT client = rowArea(hwnd, tree); // the scroll bar lies to the right of the rows
     const POINT pt = info.pt;
     info.hItem = nullptr;
     info.flags = 0;

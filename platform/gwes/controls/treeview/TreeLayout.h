@@ -17,6 +17,8 @@ struct TreeRow {
     int labelRight = 0;
 };
 
+// The width of a list's images, or the 96-dpi measure scaled when the list is not known.
+int imageWidthOf(HIMAGELIST list, int fallbackAt96);
 // The row of an item that has one (every ancestor expanded); false otherwise.
 bool rowLayout(HWND hwnd, TreeControl& tree, HTREEITEM handle, TreeRow& row);
 // TVM_GETITEMRECT: the label's rectangle or the whole row's.

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "TreeActions.h"
+#include "TreeCheckBoxes.h"
 #include "TreeInput.h"
 #include "TreeItemMessages.h"
 #include "TreeLayout.h"
@@ -80,7 +81,7 @@ LRESULT setItemHeight(HWND hwnd, TreeControl& tree, WPARAM height)
     const int previous = tree.itemHeight;
     int wanted = static_cast<int>(static_cast<LONG_PTR>(height));
     if (wanted == -1)
-        wanted = tree_metrics::itemHeight;
+        wanted = scaledForScreen(tree_metrics::itemHeight);
     wanted = std::max(1, wanted);
     if (wanted > 1 && wanted % 2 && !(treeStyle(hwnd) & TVS_NONEVENHEIGHT))
         --wanted;
@@ -215,6 +216,8 @@ LRESULT treeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFONT:
         tree.font = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam))
+            InvalidateRect(hwnd, nullptr, TRUE); // labels are measured in the font
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(tree.font);
@@ -227,8 +230,12 @@ LRESULT treeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         treePaint(hwnd, tree);
         return 0;
+    case WM_CREATE:
+        ensureCheckBoxImages(hwnd, tree);
+        return 0;
     case WM_DESTROY:
         deleteItem(hwnd, tree, TVI_ROOT); // the parent frees each item's data on TVN_DELETEITEM
+        releaseCheckBoxImages(tree);
         return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);

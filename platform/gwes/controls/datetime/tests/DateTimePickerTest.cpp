@@ -7,13 +7,6 @@ using namespace datetime_test;
 
 namespace {
 
-// Where a tap lands on the character at `index` of the text (2 pixels of margin, 6 per
-// character, after the check box of a DTS_SHOWNONE picker).
-int xOfCharacter(int index, bool checkBox = false)
-{
-    return (checkBox ? 16 : 0) + 2 + 6 * index + 3;
-}
-
 constexpr const char16_t* dateAndTime = u"MM/dd/yyyy hh:mm tt";
 
 class DateTimePickerTest : public DateTimeTest {
@@ -34,6 +27,21 @@ protected:
     {
         for (char16_t c : text)
             send(picker, WM_CHAR, c, 0);
+    }
+    // Where a tap lands: the middle of the character at `index` of the text as the picker draws it
+    // in the system font (2 pixels of margin, after the check box of a DTS_SHOWNONE picker), or
+    // just past the text's end for an index beyond it.
+    static int xOfCharacter(HWND picker, int index, bool checkBox = false)
+    {
+        const std::u16string text = textOf(picker);
+        const int size = static_cast<int>(text.size());
+        SIZE before {};
+        SIZE through {};
+        HDC dc = GetDC(picker);
+        GetTextExtentPoint32W(dc, text.c_str(), std::min(index, size), &before);
+        GetTextExtentPoint32W(dc, text.c_str(), std::min(index + 1, size), &through);
+        ReleaseDC(picker, dc);
+        return (checkBox ? 16 : 0) + 2 + (before.cx + through.cx) / 2 + (index >= size ? 1 : 0);
     }
     static void tapAt(HWND picker, int x, int y = 10) { send(picker, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
 };
@@ -170,7 +178,7 @@ TEST_F(DateTimePickerTest, TapsPickTheFieldUnderTheStylus)
     };
     for (const Case& c : cases) {
         HWND picker = makeEditing();
-        tapAt(picker, xOfCharacter(c.character));
+        tapAt(picker, xOfCharacter(picker, c.character));
         key(picker, VK_UP);
         EXPECT_EQ(textOf(picker), c.afterUp) << "character " << c.character;
         EXPECT_EQ(GetFocus(), picker);
@@ -181,7 +189,7 @@ TEST_F(DateTimePickerTest, TapsPickTheFieldUnderTheStylus)
 TEST_F(DateTimePickerTest, TheUpDownStepsTheFocusedField)
 {
     HWND picker = makeEditing(DTS_UPDOWN);
-    tapAt(picker, xOfCharacter(4));
+    tapAt(picker, xOfCharacter(picker, 4));
     tapAt(picker, 195, 4);
     EXPECT_EQ(textOf(picker), u"01/01/2024 11:59 PM");
     tapAt(picker, 195, 16);
@@ -208,7 +216,7 @@ TEST_F(DateTimePickerTest, TheCheckBoxSaysWhetherThereIsAValue)
         (std::vector {Notice {DTN_DATETIMECHANGE, GDT_NONE, {}},
             Notice {DTN_DATETIMECHANGE, GDT_VALID, timeOf(2024, 1, 31, 23, 59, 0, 3)}}))
         << "without a value the fields do not change";
-    tapAt(picker, xOfCharacter(7, true));
+    tapAt(picker, xOfCharacter(picker, 7, true));
     key(picker, VK_UP);
     EXPECT_EQ(textOf(picker), u"01/31/2025 11:59 PM") << "text starts after the check box";
 
@@ -267,7 +275,7 @@ TEST_F(DateTimePickerTest, FocusDisabledStateAndOtherMessages)
     EnableWindow(picker, FALSE);
     key(picker, VK_UP);
     type(picker, u"1");
-    tapAt(picker, xOfCharacter(7));
+    tapAt(picker, xOfCharacter(picker, 7));
     EXPECT_EQ(textOf(picker), u"01/31/2024 11:59 PM");
     EXPECT_TRUE(takeNotices().empty());
 

@@ -41,6 +41,7 @@ struct Parent {
     std::map<DWORD, LRESULT> drawAnswers;
     std::function<void(NMTVDISPINFOW&)> dispInfo;
     std::function<void(UINT code, const NMHDR&)> onNotify; // runs before the answer
+    std::function<void(NMTVCUSTOMDRAW&)> customize; // may change an NM_CUSTOMDRAW's colours
     static Parent& current()
     {
         static Parent parent;
@@ -77,7 +78,9 @@ inline LRESULT parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         parent.keys.push_back(reinterpret_cast<const NMTVKEYDOWN*>(lParam)->wVKey);
         break;
     case NM_CUSTOMDRAW: {
-        const auto* draw = reinterpret_cast<const NMTVCUSTOMDRAW*>(lParam);
+        auto* draw = reinterpret_cast<NMTVCUSTOMDRAW*>(lParam);
+        if (parent.customize)
+            parent.customize(*draw);
         note.stage = draw->nmcd.dwDrawStage;
         note.drawn = reinterpret_cast<HTREEITEM>(draw->nmcd.dwItemSpec);
         parent.draws.push_back(*draw);

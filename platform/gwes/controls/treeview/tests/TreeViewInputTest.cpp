@@ -75,10 +75,18 @@ TEST_F(TreeInputTest, ItemRectIsTheLabelOrTheWholeRow)
         BOOL labelOnly;
         RECT expected;
     };
+    // A label is its text in the system font with two pixels of padding on each side.
+    const auto labelRight = [this](int left, const char16_t* text) {
+        SIZE extent {};
+        HDC dc = GetDC(tree);
+        GetTextExtentPoint32W(dc, text, static_cast<int>(std::u16string(text).size()), &extent);
+        ReleaseDC(tree, dc);
+        return left + extent.cx + 4;
+    };
     const Case cases[] = {
-        {a, TRUE, {51, 0, 61, 16}},
+        {a, TRUE, {51, 0, labelRight(51, u"a"), 16}},
         {a, FALSE, {0, 0, treeWidth, 16}},
-        {a1, TRUE, {70, 16, 86, 32}},
+        {a1, TRUE, {70, 16, labelRight(70, u"a1"), 32}},
         {c, FALSE, {0, 64, treeWidth, 80}},
     };
     for (const Case& test : cases) {
