@@ -1,6 +1,7 @@
-// Drawing (GDI), first part: memory device contexts, bitmaps (device-dependent and DIB
-// sections), solid brushes, pixels and blits. Colours are COLORREF with red in the low byte.
-// Included by windows.h.
+// Drawing (GDI): device contexts, bitmaps (device-dependent and DIB sections), brushes and pens,
+// pixels and blits, regions and clipping, shapes, saved states, fonts and text. Colours are
+// COLORREF with red in the low byte. Window device contexts come from winuserdraw.h. Included by
+// windows.h.
 #pragma once
 
 #include "winbase.h"
