@@ -1,4 +1,4 @@
-// The front-ends: the screen window (on SDL's offscreen driver, so no display is needed) turns
+// The front-ends: the screen window (on SDL's dummy video driver, so no display is needed) turns
 // mouse and keys into device input at the screen's scale; the PNG front-end writes the screen;
 // showDevice delivers input and stops when the device's work is done or the window closes.
 #include <gtest/gtest.h>
@@ -14,7 +14,12 @@ namespace {
 class FrontEndTest : public ::testing::Test {
 protected:
     testing_support::TestDevice dev;
-    void SetUp() override { setenv("SDL_VIDEODRIVER", "offscreen", 1); }
+    void SetUp() override
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        // The software renderer: no GL library is loaded (they keep memory until the process ends).
+        setenv("SDL_RENDER_DRIVER", "software", 1);
+    }
 };
 
 void push(const SDL_Event& event)
