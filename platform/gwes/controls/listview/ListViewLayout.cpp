@@ -302,12 +302,18 @@ void layoutHeader(const ListView& lv)
 {
     if (!lv.header)
         return;
+    // A WS_BORDER list's frame is drawn in its client area: the header stands inside it.
+    const int border = (lv.style() & WS_BORDER) ? 1 : 0;
     RECT area = clientRect(lv);
+    area.left += border;
+    area.top += border;
+    area.right -= border;
     WINDOWPOS place {};
     HDLAYOUT request {&area, &place};
     SendMessageW(lv.header, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&request));
     const int height = headerHeight(lv);
-    SetWindowPos(lv.header, nullptr, place.x, place.y, place.cx, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(lv.header, nullptr, place.x, place.y, place.cx, std::max(height - border, 0),
+        SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(lv.header, height ? SW_SHOWNA : SW_HIDE);
 }
 
