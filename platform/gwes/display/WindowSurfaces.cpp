@@ -1,6 +1,8 @@
 // Window surfaces and the visible part of each window on its top-level window's surface.
 #include "WindowSurfaces.h"
 
+#include "gdi/objects/GdiObjects.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -39,6 +41,29 @@ void invalidateTree(Window& window)
     }
 }
 
+// A new surface starts in the class's background, so a window shows that much even before its
+// thread first paints it (another thread's window may not have painted when the screen is read).
+void fillWithClassBackground(const Window& window, gdi::Surface& surface)
+{
+    const HBRUSH brush = window.windowClass->data.hbrBackground;
+    if (!brush)
+        return;
+    COLORREF colour = 0;
+    if (const auto value = reinterpret_cast<UINT_PTR>(brush); value <= COLOR_GRADIENTINACTIVECAPTION + 1) {
+        colour = GetSysColor(static_cast<int>(value) - 1);
+    } else {
+        std::lock_guard guard(gdi::gdiLock());
+        const auto solid = gdi::objectOf<gdi::BrushObject>(brush, OBJ_BRUSH);
+        if (!solid || solid->hollow)
+            return;
+        colour = solid->color;
+    }
+    for (int y = 0; y < surface.height; ++y) {
+        for (int x = 0; x < surface.width; ++x)
+            surface.setPixel(x, y, colour);
+    }
+}
+
 } // namespace
 
 std::shared_ptr<gdi::Surface> surfaceFor(Window& topLevel)
@@ -51,6 +76,7 @@ std::shared_ptr<gdi::Surface> surfaceFor(Window& topLevel)
     auto surface = std::make_shared<gdi::Surface>();
     if (!gdi::makeSurface(width, height, 32, false, *surface))
         gdi::makeSurface(1, 1, 32, false, *surface);
+    fillWithClassBackground(topLevel, *surface);
     // A window drawn before has lost its pixels with its old surface: all of it paints again.
     if (topLevel.surface)
         invalidateTree(topLevel);

@@ -22,7 +22,6 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(registerPainted(), 0);
-        ASSERT_TRUE(emulator::waitForPainting(5000));
         before = emulator::captureScreen();
     }
     COLORREF beforeAt(int x, int y) const { return screenPixel(before, x, y); }
