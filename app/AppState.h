@@ -1,0 +1,42 @@
+// The process-wide state of the program: how it was started, its modules, its main window, the
+// help it opens and what it knows of the screen.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "windows.h"
+
+enum RunMode : int {
+    interactiveRun = 0,
+    quickCleanRun = 1,
+    reclaimRun = 2,
+};
+
+struct AppState {
+    int runMode = interactiveRun;
+    bool resetStart = false; // started with "-reset": reset-time rules apply
+    bool cancelRequested = false; // guarded by the cleaning worker's mutex
+    bool workerBusy = false;      // guarded by the cleaning worker's mutex
+    HMODULE instance = nullptr;
+    HMODULE resourceModule = nullptr; // bitmaps and image lists: the program or the VGA resources
+    HMODULE uiResourceModule = nullptr; // menus: the active language pack, else the program
+    HWND mainWindow = nullptr;
+    std::u16string helpFile;
+    const char16_t* const* helpTopics = nullptr; // ends with an empty entry
+    int helpTopicCount = 0;
+    std::optional<bool> highResolution; // asked once, then kept
+};
+
+AppState& appState();
+
+// The help anchors in the order help topics are numbered, ended by an empty entry.
+extern const char16_t* const kelvaraHelpTopics[];
+
+// Sets helpFile and helpTopics, counting the topics up to the empty entry.
+void setHelp(AppState& state);
+
+// Whether the screen is high resolution: any size but 240 or 320 pixels on a side (asked once).
+bool isHighResolution();
+// 2 on high-resolution screens, else 1: what pixel measures are multiplied by.
+int resolutionFactor();
