@@ -51,6 +51,7 @@ demo: deps build/release/build.ninja
 	build/release/cedevice/cedevice ls build/demo-device '\'
 	build/release/cedevice/cedevice db build/demo-device list
 	build/release/cedevice/cedevice notify build/demo-device list
+	build/release/cedevice/cedevice screenshot build/demo-device build/demo.png
 
 clean:
 	rm -rf build
