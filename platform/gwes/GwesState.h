@@ -126,6 +126,10 @@ LRESULT callProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // held; wake the queues afterwards.
 void unlinkWindow(Window& window);
 
+// The brush a window's class erases with: hbrBackground itself, or the system colour's brush
+// for a COLOR_* index plus one; null when the class has none.
+HBRUSH classBackgroundBrush(const Window& window);
+
 // Adds to a window's update rectangle (null: the whole client area); erase asks for
 // WM_ERASEBKGND. Called with gwesLock() held; wake the queues afterwards.
 void invalidateArea(Window& window, const RECT* rect, bool erase);

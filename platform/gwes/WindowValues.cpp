@@ -141,7 +141,7 @@ LRESULT CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wPara
     return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
 }
 
-// Fills the client area with the class's brush: a brush, or a system colour index plus one.
+// Fills the client area with the class's brush.
 static LRESULT eraseBackground(HWND hwnd, HDC dc)
 {
     HBRUSH brush = nullptr;
@@ -150,16 +150,22 @@ static LRESULT eraseBackground(HWND hwnd, HDC dc)
         const Window* window = findWindow(hwnd);
         if (!window)
             return 0;
-        brush = window->windowClass->data.hbrBackground;
+        brush = classBackgroundBrush(*window);
     }
     if (!brush)
         return 0;
-    if (const auto value = reinterpret_cast<UINT_PTR>(brush); value <= COLOR_GRADIENTINACTIVECAPTION + 1)
-        brush = GetSysColorBrush(static_cast<int>(value) - 1);
     RECT client {};
     GetClientRect(hwnd, &client);
     FillRect(dc, &client, brush);
     return 1;
+}
+
+HBRUSH ce::gwes::classBackgroundBrush(const Window& window)
+{
+    const HBRUSH brush = window.windowClass->data.hbrBackground;
+    if (const auto value = reinterpret_cast<UINT_PTR>(brush); value && value <= COLOR_GRADIENTINACTIVECAPTION + 1)
+        return GetSysColorBrush(static_cast<int>(value) - 1);
+    return brush;
 }
 
 LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)

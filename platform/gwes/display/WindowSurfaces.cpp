@@ -45,13 +45,11 @@ void invalidateTree(Window& window)
 // thread first paints it (another thread's window may not have painted when the screen is read).
 void fillWithClassBackground(const Window& window, gdi::Surface& surface)
 {
-    const HBRUSH brush = window.windowClass->data.hbrBackground;
+    const HBRUSH brush = classBackgroundBrush(window);
     if (!brush)
         return;
     COLORREF colour = 0;
-    if (const auto value = reinterpret_cast<UINT_PTR>(brush); value <= COLOR_GRADIENTINACTIVECAPTION + 1) {
-        colour = GetSysColor(static_cast<int>(value) - 1);
-    } else {
+    {
         std::lock_guard guard(gdi::gdiLock());
         const auto solid = gdi::objectOf<gdi::BrushObject>(brush, OBJ_BRUSH);
         if (!solid || solid->hollow)
