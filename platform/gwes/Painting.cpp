@@ -1,7 +1,5 @@
 // Painting: each window's update rectangle (the union of what was invalidated), WM_PAINT while
 // it is not empty, and BeginPaint/EndPaint with a device context clipped to that rectangle.
-#include <algorithm>
-
 #include "GwesState.h"
 #include "display/WindowDeviceContexts.h"
 
@@ -9,66 +7,42 @@ using namespace ce::gwes;
 
 namespace {
 
-bool isEmpty(const RECT& r)
-{
-    return r.right <= r.left || r.bottom <= r.top;
-}
-
 RECT clientOf(const Window& window)
 {
     return {0, 0, window.rect.right - window.rect.left, window.rect.bottom - window.rect.top};
 }
 
-RECT intersection(const RECT& a, const RECT& b)
+// Takes `rect` off the update rectangle where what is left is still one rectangle.
+void validate(Window& window, const RECT& rect)
 {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+    RECT rest {};
+    if (SubtractRect(&rest, &window.update, &rect)) {
+        window.update = rest;
+        return;
+    }
+    window.invalid = false;
+    window.erase = false;
+    window.update = {};
 }
 
 } // namespace
 
 void ce::gwes::invalidateArea(Window& window, const RECT* rect, bool erase)
 {
-    const RECT area = rect ? intersection(*rect, clientOf(window)) : clientOf(window);
-    if (isEmpty(area))
+    const RECT client = clientOf(window);
+    RECT area = client;
+    if (rect && !IntersectRect(&area, rect, &client))
+        return;
+    if (IsRectEmpty(&area))
         return;
     if (window.invalid) {
-        RECT& u = window.update;
-        u = {std::min(u.left, area.left), std::min(u.top, area.top), std::max(u.right, area.right),
-            std::max(u.bottom, area.bottom)};
+        UnionRect(&window.update, &window.update, &area);
     } else {
         window.update = area;
         window.invalid = true;
     }
     window.erase = window.erase || erase;
 }
-
-namespace {
-
-// Takes `rect` off the update rectangle where what is left is still one rectangle.
-void validate(Window& window, const RECT& rect)
-{
-    RECT& u = window.update;
-    const RECT cut = intersection(u, rect);
-    if (isEmpty(cut))
-        return;
-    const bool fullWidth = cut.left == u.left && cut.right == u.right;
-    const bool fullHeight = cut.top == u.top && cut.bottom == u.bottom;
-    if (fullWidth && fullHeight) {
-        window.invalid = false;
-        window.erase = false;
-        u = {};
-    } else if (fullWidth && cut.top == u.top) {
-        u.top = cut.bottom;
-    } else if (fullWidth && cut.bottom == u.bottom) {
-        u.bottom = cut.top;
-    } else if (fullHeight && cut.left == u.left) {
-        u.left = cut.right;
-    } else if (fullHeight && cut.right == u.right) {
-        u.right = cut.left;
-    }
-}
-
-} // namespace
 
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)
 {

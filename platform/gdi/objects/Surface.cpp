@@ -30,6 +30,14 @@ void Surface::setPixel(int x, int y, COLORREF color)
     at[2] = GetRValue(color);
 }
 
+void Surface::fill(COLORREF color)
+{
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            setPixel(x, y, color);
+    }
+}
+
 bool makeSurface(int width, int height, int bitsPerPixel, bool bottomUp, Surface& surface)
 {
     if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > largestPixelCount

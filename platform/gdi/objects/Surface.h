@@ -19,6 +19,8 @@ struct CEAPI Surface {
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     COLORREF pixel(int x, int y) const;
     void setPixel(int x, int y, COLORREF color);
+    // Every pixel in one colour.
+    void fill(COLORREF color);
 };
 
 // A surface of black pixels; false when the size is not positive, too large, or the depth is

@@ -17,10 +17,7 @@ std::shared_ptr<gdi::Surface> desktopSurface()
         return desktop;
     auto surface = std::make_shared<gdi::Surface>();
     gdi::makeSurface(size.cx, size.cy, 32, false, *surface);
-    for (int y = 0; y < surface->height; ++y) {
-        for (int x = 0; x < surface->width; ++x)
-            surface->setPixel(x, y, desktopColour);
-    }
+    surface->fill(desktopColour);
     desktop = surface;
     return desktop;
 }

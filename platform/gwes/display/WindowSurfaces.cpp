@@ -56,10 +56,7 @@ void fillWithClassBackground(const Window& window, gdi::Surface& surface)
             return;
         colour = solid->color;
     }
-    for (int y = 0; y < surface.height; ++y) {
-        for (int x = 0; x < surface.width; ++x)
-            surface.setPixel(x, y, colour);
-    }
+    surface.fill(colour);
 }
 
 } // namespace
