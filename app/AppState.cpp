@@ -1,10 +1,18 @@
 // The application state record, the help topics and the screen's resolution class.
 #include "AppState.h"
 
+#include "StringTable.h"
+
 AppState& appState()
 {
     static AppState state;
     return state;
+}
+
+void activateUserLanguage(const std::u16string& fileName)
+{
+    AppState& state = appState();
+    state.uiResourceModule = activateLanguage(fileName) ? activeLanguagePack() : state.instance;
 }
 
 const char16_t* const kelvaraHelpTopics[] = {u"Main_Contents", u"kv_na", u"kv_qc", u"kv_ac", u"kv_rm", u"kv_cc",

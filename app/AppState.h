@@ -13,6 +13,16 @@ enum RunMode : int {
     reclaimRun = 2,
 };
 
+// The cleaning worker's handles: jobs arrive by the event, the thread reports that it runs by the
+// semaphore, and the mutex guards workerBusy and cancelRequested.
+struct CleaningWorker {
+    HANDLE jobEvent = nullptr;
+    HANDLE started = nullptr;
+    HANDLE lock = nullptr;
+    HANDLE thread = nullptr;
+    int job = 0;
+};
+
 struct AppState {
     int runMode = interactiveRun;
     bool resetStart = false; // started with "-reset": reset-time rules apply
@@ -22,13 +32,19 @@ struct AppState {
     HMODULE resourceModule = nullptr; // bitmaps and image lists: the program or the VGA resources
     HMODULE uiResourceModule = nullptr; // menus: the active language pack, else the program
     HWND mainWindow = nullptr;
+    HWND markerWindow = nullptr; // the instance marker of this run mode, once made
     std::u16string helpFile;
     const char16_t* const* helpTopics = nullptr; // ends with an empty entry
     int helpTopicCount = 0;
     std::optional<bool> highResolution; // asked once, then kept
+    CleaningWorker worker;
 };
 
 AppState& appState();
+
+// Makes the language pack `fileName` active (English when empty or unusable) and takes menus
+// from it: uiResourceModule becomes the pack, else the program.
+void activateUserLanguage(const std::u16string& fileName);
 
 // The help anchors in the order help topics are numbered, ended by an empty entry.
 extern const char16_t* const kelvaraHelpTopics[];

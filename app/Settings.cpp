@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "StringTable.h"
+#include "AppState.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ void loadSettings(bool interactive)
         readNumbers(key, firstNumbers, s);
         readNumbers(key, lookNumbers, s);
         readTexts(key, s);
-        activateLanguage(s.language);
+        activateUserLanguage(s.language);
         readNumbers(key, scheduleNumbers, s);
         readNumbers(key, lastNumbers, s);
         readCookies(key, s);

@@ -16,6 +16,7 @@ constexpr OptionSpec noOptions[] = {{"--help", false}};
 constexpr OptionSpec newOptions[] = {{"--profile", true}};
 constexpr OptionSpec putOptions[] = {{"--attr", true}};
 constexpr OptionSpec listOptions[] = {{"--recursive", false}};
+constexpr OptionSpec installOptions[] = {{"--dir", true}};
 constexpr OptionSpec runOptions[] = {{"--virtual-time", false}, {"--script", true}, {"--headless", false}};
 constexpr size_t anyNumber = SIZE_MAX;
 
@@ -50,6 +51,9 @@ const CommandSpec commands[] = {
     {"run", "run IMAGE [--virtual-time] [--script FILE | --headless] DEVPATH [ARGS...]",
      "run a program to its end (or start a simulated one): in a screen window when there is a display, driven "
      "by a script when given", 2, anyNumber, runOptions, runRun},
+    {"install", "install IMAGE [--dir DEVPATH]",
+     "install Kelvara: program, packs and VGA bitmaps into DEVPATH (default \\Program Files\\Kelvara), "
+     "launcher and help into \\Windows", 1, 1, installOptions, runInstall},
     {"screenshot", "screenshot IMAGE OUT.png", "save the device's screen as a PNG file", 2, 2, noOptions,
      runScreenshot},
     {"rotate", "rotate IMAGE", "turn the screen: the device starts in the other orientation", 1, 1, noOptions,

@@ -35,6 +35,9 @@ void runRun(const CommandLine& line, std::ostream& out);
 void runPs(const CommandLine& line, std::ostream& out);
 void runReset(const CommandLine& line, std::ostream& out);
 
+// The product
+void runInstall(const CommandLine& line, std::ostream& out);
+
 // The screen
 void runScreenshot(const CommandLine& line, std::ostream& out);
 void runRotate(const CommandLine& line, std::ostream& out);

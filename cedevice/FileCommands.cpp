@@ -8,6 +8,7 @@
 
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "DeviceFileTransfer.h"
 #include "FileAttributes.h"
 #include "NumberText.h"
 #include "emulator/Device.h"
@@ -103,36 +104,6 @@ std::vector<WIN32_FIND_DATAW> findEntries(const std::u16string& pattern)
     return entries;
 }
 
-std::vector<char> readHostFile(const std::string& hostFile)
-{
-    std::error_code ec;
-    if (!fs::is_regular_file(hostFile, ec))
-        throw CommandError(hostFile + ": no such file on the host");
-    std::ifstream in(hostFile, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw CommandError(hostFile + ": cannot read");
-    return bytes;
-}
-
-void writeDeviceFile(const std::u16string& path, const std::vector<char>& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        failCall(hostText(path), GetLastError());
-    for (size_t offset = 0; offset < bytes.size();) {
-        const DWORD count = static_cast<DWORD>(std::min<size_t>(chunkSize, bytes.size() - offset));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + offset, count, &written, nullptr) || written != count) {
-            const DWORD error = GetLastError();
-            CloseHandle(file);
-            failCall(hostText(path), error);
-        }
-        offset += written;
-    }
-    CloseHandle(file);
-}
-
 std::vector<char> readDeviceFile(const std::u16string& path)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -169,21 +140,7 @@ void runMkdir(const CommandLine& line, std::ostream&)
 {
     const std::u16string path = devicePath(line.positional[1]);
     DeviceSession session(line.positional[0]);
-    std::u16string prefix;
-    size_t start = 0;
-    while (start < path.size()) {
-        const size_t end = std::min(path.find(u'\\', start), path.size());
-        if (end > start) {
-            prefix += u'\\';
-            prefix.append(path, start, end - start);
-            if (!CreateDirectoryW(prefix.c_str(), nullptr)) {
-                const DWORD error = GetLastError();
-                if (error != ERROR_ALREADY_EXISTS || !isFolder(prefix))
-                    failCall(hostText(prefix), error);
-            }
-        }
-        start = end + 1;
-    }
+    makeDeviceFolders(path);
 }
 
 void runPut(const CommandLine& line, std::ostream&)

@@ -23,6 +23,9 @@ struct WindowClass {
     WNDCLASSW data {};
     ATOM atom = 0;
     int windows = 0; // live windows of the class
+    // The process that registered it: as on the device, a class is its process's own and other
+    // processes may register the same name. 0: the system's, seen by every process.
+    DWORD processId = 0;
 };
 
 struct Window {

@@ -1,4 +1,4 @@
-// Window classes: registered by name (compared without case) and known by atom too.
+// Window classes: registered by name (compared without case) per process, and known by atom too.
 #include <algorithm>
 
 #include "GwesState.h"
@@ -35,7 +35,10 @@ std::shared_ptr<WindowClass> findClass(LPCWSTR nameOrAtom)
 {
     if (!nameOrAtom)
         return nullptr;
+    const DWORD processId = GetCurrentProcessId();
     for (auto& windowClass : state().classes) {
+        if (windowClass->processId && windowClass->processId != processId)
+            continue;
         if (isAtom(nameOrAtom) ? windowClass->atom == reinterpret_cast<uintptr_t>(nameOrAtom)
                                : ce::sameNameDevice(windowClass->name, nameOrAtom))
             return windowClass;
@@ -65,6 +68,7 @@ ATOM RegisterClassW(const WNDCLASSW* lpWndClass)
     windowClass->data.lpszClassName = nullptr; // the caller's text need not outlive the call
     windowClass->data.lpszMenuName = nullptr;
     windowClass->atom = state().nextAtom++;
+    windowClass->processId = GetCurrentProcessId();
     state().classes.push_back(windowClass);
     return windowClass->atom;
 }

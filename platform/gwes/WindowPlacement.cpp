@@ -202,18 +202,46 @@ HWND GetActiveWindow()
     return state().active;
 }
 
+namespace {
+
+// The visible top-level windows `owner` owns, bottom to top of the z-order.
+std::vector<HWND> ownedWindowsOf(HWND owner)
+{
+    std::vector<HWND> owned;
+    for (HWND window = GetWindow(owner, GW_HWNDFIRST); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window != owner && GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window))
+            owned.insert(owned.begin(), window);
+    }
+    return owned;
+}
+
+} // namespace
+
+// The window comes to the top of the z-order and becomes the foreground. As on the device, a
+// handle with its low bit set also brings the windows it owns (its dialogs) above it, the
+// topmost of them then being the foreground.
 BOOL SetForegroundWindow(HWND hWnd)
 {
-    HWND top = topLevelOf(hWnd);
+    const bool withOwned = reinterpret_cast<UINT_PTR>(hWnd) & 1;
+    HWND top = topLevelOf(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(hWnd) & ~UINT_PTR(1)));
     if (!top) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
+    constexpr UINT raiseOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, raiseOnly);
+    HWND front = top;
+    if (withOwned) {
+        for (HWND owned : ownedWindowsOf(top)) {
+            SetWindowPos(owned, HWND_TOP, 0, 0, 0, 0, raiseOnly);
+            front = owned;
+        }
+    }
     {
         std::lock_guard guard(gwesLock());
-        state().foreground = top;
+        state().foreground = front;
     }
-    SetActiveWindow(top);
+    SetActiveWindow(front);
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "GwesState.h"
+#include "text/CaseTable.h"
 
 using namespace ce::gwes;
 
@@ -145,15 +146,19 @@ DWORD GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId)
     return window->threadId;
 }
 
+// Windows of every process are searched: a class name matches any process's class of that name.
 HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName)
 {
     std::lock_guard guard(gwesLock());
-    const auto windowClass = findClass(lpClassName);
-    if (lpClassName && !windowClass)
+    const bool byAtom = lpClassName && reinterpret_cast<uintptr_t>(lpClassName) < 0x10000;
+    const auto atomClass = byAtom ? findClass(lpClassName) : nullptr;
+    if (byAtom && !atomClass)
         return nullptr;
     for (HWND hwnd : state().topLevel) {
         const Window* window = findWindow(hwnd);
-        if ((!windowClass || window->windowClass == windowClass) && (!lpWindowName || window->text == lpWindowName))
+        const bool classMatches = !lpClassName
+            || (byAtom ? window->windowClass == atomClass : ce::sameNameDevice(window->windowClass->name, lpClassName));
+        if (classMatches && (!lpWindowName || window->text == lpWindowName))
             return hwnd;
     }
     return nullptr;

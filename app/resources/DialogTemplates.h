@@ -1,0 +1,27 @@
+// The program's dialog templates and bitmaps, by resource id. Each template is written next to
+// the dialog procedure that uses it; the program's resource table names them all.
+#pragma once
+
+#include "ceresource.h"
+#include "windows.h"
+
+enum DialogTemplateId : WORD {
+    mainWindowTemplateId = 500,
+    settingsTemplateId = 511,
+    questionTemplateId = 512,
+    languagesTemplateId = 518,
+    operatingModeTemplateId = 1362,
+};
+
+enum BitmapId : WORD {
+    productBitmapId = 101,
+};
+
+// The Pocket PC window style of every dialog; SHInitDialog sizes it to the screen.
+inline constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION;
+
+extern const CeDialogTemplate mainWindowTemplate;
+extern const CeDialogTemplate settingsTemplate;
+extern const CeDialogTemplate questionTemplate;
+extern const CeDialogTemplate languagesTemplate;
+extern const CeDialogTemplate operatingModeTemplate;
