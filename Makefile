@@ -43,15 +43,17 @@ bench: deps build/release/build.ninja
 	build/release/bench/database_bench
 	build/release/bench/screen_bench
 
+KELVARA := '\Program Files\Kelvara\Kelvara.exe'
 demo: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS) --target cedevice
 	rm -rf build/demo-device
 	build/release/cedevice/cedevice new build/demo-device
-	build/release/cedevice/cedevice info build/demo-device
-	build/release/cedevice/cedevice ls build/demo-device '\'
-	build/release/cedevice/cedevice db build/demo-device list
-	build/release/cedevice/cedevice notify build/demo-device list
-	build/release/cedevice/cedevice screenshot build/demo-device build/demo.png
+	build/release/cedevice/cedevice install build/demo-device
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		build/release/cedevice/cedevice run build/demo-device $(KELVARA); \
+	else \
+		build/release/cedevice/cedevice run build/demo-device --virtual-time --script app/DemoScript.txt $(KELVARA); \
+	fi
 
 clean:
 	rm -rf build

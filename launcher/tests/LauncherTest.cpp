@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TestDevice.h"
+#include "emulator/StorageCards.h"
 #include "emulator/UserInterface.h"
 #include "windows.h"
 
@@ -165,6 +166,34 @@ TEST_F(LauncherTest, TweaksApplyOnlyWhatIsAskedFor)
     EXPECT_FALSE(readNumber(HKEY_CURRENT_USER, history, u"0", number));
     EXPECT_FALSE(readNumber(HKEY_CURRENT_USER, history, u"11", number));
     EXPECT_TRUE(readNumber(HKEY_CURRENT_USER, history, u"12", number)); // only "0" to "11" go
+}
+
+TEST_F(LauncherTest, ProgramOnACardThatMountsLateIsStartedByALaterAttempt)
+{
+    const auto onCard = dev.hostPath(u"\\Storage Card\\Kelvara\\kelvara.exe");
+    std::filesystem::create_directories(onCard.parent_path());
+    std::filesystem::copy_file(FAKE_KELVARA_IMAGE, onCard);
+    setText(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Apps\\Quorvanta kelvara", u"InstallDir", u"\\Storage Card\\Kelvara");
+    ASSERT_EQ(emulator::removeStorageCard(u"Storage Card"), static_cast<DWORD>(ERROR_SUCCESS));
+
+    const DWORD before = GetTickCount();
+    std::u16string arguments = u"-Q";
+    PROCESS_INFORMATION started {};
+    ASSERT_TRUE(CreateProcessW(u"\\Windows\\KelvaraLauncher.exe", arguments.data(), nullptr, nullptr, FALSE, 0,
+        nullptr, nullptr, nullptr, &started));
+    Sleep(3000); // device time: the card comes in while the launcher is between attempts
+    ASSERT_EQ(emulator::insertStorageCard(u"Storage Card"), static_cast<DWORD>(ERROR_SUCCESS));
+    WaitForSingleObject(started.hProcess, INFINITE);
+    DWORD code = 99;
+    GetExitCodeProcess(started.hProcess, &code);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+
+    EXPECT_EQ(code, 1u);
+    EXPECT_TRUE(kelvaraRan());
+    const DWORD waited = GetTickCount() - before;
+    EXPECT_GE(waited, 3000u);
+    EXPECT_LT(waited, 9000u) << "well before the tenth attempt";
 }
 
 TEST_F(LauncherTest, AfterTenAttemptsWithoutTheProgramItSaysSo)
