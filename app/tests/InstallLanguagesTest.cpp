@@ -2,6 +2,8 @@
 // English always kept, the default among the kept ones, the others deleted.
 #include "KelvaraOnDevice.h"
 
+#include <fstream>
+
 namespace {
 
 using namespace kelvara_testing;
@@ -17,6 +19,9 @@ TEST_F(InstallLanguagesTest, WithOnlyEnglishNothingIsAsked)
 TEST_F(InstallLanguagesTest, PacksAreListedByNameAndTheUntickedOnesDeleted)
 {
     installPacks();
+    // Neither a library without GetLangName nor a file that is no library is offered.
+    place(MARKER_HOLDER_IMAGE, std::u16string(installFolder) + u"KV_nameless.dll");
+    std::ofstream(dev.hostPath(std::u16string(installFolder) + u"KV_junk.dll")) << "not a library";
     emulator::Automation automation(startKelvara(u"/INSTALL"));
     ASSERT_EQ(automation.waitFor(u"Languages"), "");
     const std::string shown = automation.dump();
@@ -27,6 +32,7 @@ TEST_F(InstallLanguagesTest, PacksAreListedByNameAndTheUntickedOnesDeleted)
             + order[row] + "\"";
         EXPECT_NE(shown.find(line), std::string::npos) << line << "\n" << shown;
     }
+    EXPECT_EQ(shown.find("row 8"), std::string::npos) << shown;
     EXPECT_NE(automation.check(u"English", false), "") << "English stays ticked";
 
     // A default that is not being installed is refused, and nothing is deleted.
