@@ -3,13 +3,12 @@
 #include "InstallLanguageDialog.h"
 
 #include "AppState.h"
-#include "DialogShell.h"
+#include "BaseDialog.h"
 #include "LanguageList.h"
 #include "ProductMenus.h"
 #include "ProgramFolder.h"
 #include "Settings.h"
 #include "StringTable.h"
-#include "aygshell.h"
 #include "commctrl.h"
 #include "resources/DialogTemplates.h"
 
@@ -33,34 +32,6 @@ constexpr CeDialogControl controls[] = {
         200, 152, 100},
 };
 
-void fillLanguages(HWND dialog)
-{
-    HWND list = GetDlgItem(dialog, languageListView);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
-    RECT bounds;
-    GetClientRect(list, &bounds);
-    LVCOLUMNW column {};
-    column.mask = LVCF_WIDTH;
-    column.cx = bounds.right - 13 * resolutionFactor(); // room for the scroll bar
-    ListView_InsertColumn(list, 0, &column);
-
-    const LanguageList& languages = languageList();
-    int selected = 0;
-    for (size_t at = 0; at < languages.size(); ++at) {
-        const auto& entry = languages[at];
-        SendDlgItemMessageW(dialog, defaultCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.displayName.c_str()));
-        LVITEMW row {};
-        row.mask = LVIF_TEXT;
-        row.iItem = static_cast<int>(at);
-        row.pszText = const_cast<LPWSTR>(entry.displayName.c_str());
-        ListView_InsertItem(list, &row);
-        if (entry.fileName == settings().language)
-            selected = static_cast<int>(at);
-    }
-    ListView_SetCheckState(list, 0, TRUE);
-    SendDlgItemMessageW(dialog, defaultCombo, CB_SETCURSEL, selected, 0);
-}
-
 // English (row 0) cannot be unticked.
 bool refusesChange(const NMLISTVIEW& change)
 {
@@ -68,53 +39,86 @@ bool refusesChange(const NMLISTVIEW& change)
     return change.iItem == 0 && (change.uChanged & LVIF_STATE) && wanted && wanted != INDEXTOSTATEIMAGEMASK(2);
 }
 
-void commit(HWND dialog)
-{
-    HWND list = GetDlgItem(dialog, languageListView);
-    const auto chosen = static_cast<int>(SendDlgItemMessageW(dialog, defaultCombo, CB_GETCURSEL, 0, 0));
-    const LanguageList& languages = languageList();
-    if (chosen < 0 || static_cast<size_t>(chosen) >= languages.size() || !ListView_GetCheckState(list, chosen)) {
-        MessageBoxW(dialog,
-            u"The default language has to be one of the installed languages. Select another default language or "
-            u"check the default language to be installed.",
-            getString(61), MB_OK | MB_ICONWARNING);
-        return;
-    }
-    const std::u16string folder = programFolder();
-    if (!folder.empty()) {
-        for (size_t at = 1; at < languages.size(); ++at) {
-            if (!ListView_GetCheckState(list, static_cast<int>(at)))
-                DeleteFileW((folder + languages[at].fileName).c_str());
-        }
-        settings().language = languages[chosen].fileName;
-        saveSettings();
-    }
-    EndDialog(dialog, IDOK);
-}
+class InstallLanguageDialog : public BaseDialog {
+public:
+    explicit InstallLanguageDialog(HWND owner) : BaseDialog(languagesTemplateId, owner) {}
 
-INT_PTR CALLBACK languagesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        initDialogShell(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN, doneMenuId,
-            languagesTemplateId);
-        fillLanguages(dialog);
-        return TRUE;
-    case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (header.idFrom == languageListView && header.code == LVN_ITEMCHANGING) {
-            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, refusesChange(*reinterpret_cast<const NMLISTVIEW*>(lParam)));
-            return TRUE;
+    LRESULT onInitDialog(WPARAM wParam) override
+    {
+        initShell(wParam, standardShellFlags, doneMenuId);
+        fillLanguages();
+        return 1;
+    }
+
+    LRESULT onNotify(int id, NMHDR* header) override
+    {
+        if (id == languageListView && header->code == LVN_ITEMCHANGING)
+            return refusesChange(*reinterpret_cast<const NMLISTVIEW*>(header));
+        return BaseDialog::onNotify(id, header);
+    }
+
+    LRESULT onCommand(UINT code, UINT id, HWND control) override
+    {
+        if (id == IDOK || id == doneCommand)
+            commit();
+        else if (id != IDCANCEL && id != defaultCombo)
+            return BaseDialog::onCommand(code, id, control);
+        return 0;
+    }
+
+private:
+    void fillLanguages()
+    {
+        HWND list = GetDlgItem(hwnd, languageListView);
+        ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
+        RECT bounds;
+        GetClientRect(list, &bounds);
+        LVCOLUMNW column {};
+        column.mask = LVCF_WIDTH;
+        column.cx = bounds.right - 13 * resolutionFactor(); // room for the scroll bar
+        ListView_InsertColumn(list, 0, &column);
+
+        const LanguageList& languages = languageList();
+        int selected = 0;
+        for (size_t at = 0; at < languages.size(); ++at) {
+            const auto& entry = languages[at];
+            SendDlgItemMessageW(hwnd, defaultCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.displayName.c_str()));
+            LVITEMW row {};
+            row.mask = LVIF_TEXT;
+            row.iItem = static_cast<int>(at);
+            row.pszText = const_cast<LPWSTR>(entry.displayName.c_str());
+            ListView_InsertItem(list, &row);
+            if (entry.fileName == settings().language)
+                selected = static_cast<int>(at);
         }
-        break;
+        ListView_SetCheckState(list, 0, TRUE);
+        SendDlgItemMessageW(hwnd, defaultCombo, CB_SETCURSEL, selected, 0);
     }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == doneCommand)
-            commit(dialog);
-        return TRUE;
+
+    void commit()
+    {
+        HWND list = GetDlgItem(hwnd, languageListView);
+        const auto chosen = static_cast<int>(SendDlgItemMessageW(hwnd, defaultCombo, CB_GETCURSEL, 0, 0));
+        const LanguageList& languages = languageList();
+        if (chosen < 0 || static_cast<size_t>(chosen) >= languages.size() || !ListView_GetCheckState(list, chosen)) {
+            MessageBoxW(hwnd,
+                u"The default language has to be one of the installed languages. Select another default language "
+                u"or check the default language to be installed.",
+                getString(61), MB_OK | MB_ICONWARNING);
+            return;
+        }
+        const std::u16string folder = programFolder();
+        if (!folder.empty()) {
+            for (size_t at = 1; at < languages.size(); ++at) {
+                if (!ListView_GetCheckState(list, static_cast<int>(at)))
+                    DeleteFileW((folder + languages[at].fileName).c_str());
+            }
+            settings().language = languages[chosen].fileName;
+            saveSettings();
+        }
+        EndDialog(hwnd, IDOK);
     }
-    return FALSE;
-}
+};
 
 } // namespace
 
@@ -122,5 +126,5 @@ constinit const CeDialogTemplate languagesTemplate {dialogStyle, 0, 0, 0, 240, 2
 
 void runInstallLanguageDialog(HWND owner)
 {
-    DialogBoxParamW(appState().instance, MAKEINTRESOURCEW(languagesTemplateId), owner, languagesProc, 0);
+    InstallLanguageDialog(owner).doModal();
 }

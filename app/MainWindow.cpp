@@ -3,7 +3,7 @@
 #include "MainWindow.h"
 
 #include "AppState.h"
-#include "DialogShell.h"
+#include "BaseDialog.h"
 #include "ProductMenus.h"
 #include "SettingsDialog.h"
 #include "aygshell.h"
@@ -11,32 +11,39 @@
 
 namespace {
 
-INT_PTR CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        appState().mainWindow = window;
-        initDialogShell(window, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN, mainMenuId, mainWindowTemplateId);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
+class MainWindow : public BaseDialog {
+public:
+    MainWindow() : BaseDialog(mainWindowTemplateId, nullptr) {}
+
+    LRESULT onInitDialog(WPARAM wParam) override
+    {
+        appState().mainWindow = hwnd;
+        initShell(wParam, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN, mainMenuId);
+        return 1;
+    }
+
+    LRESULT onCommand(UINT, UINT id, HWND) override
+    {
+        switch (id) {
         case IDOK:
         case IDCANCEL:
         case doneCommand:
         case exitCommand:
-            EndDialog(window, IDOK);
-            return TRUE;
+            EndDialog(hwnd, IDOK);
+            break;
         case settingsCommand:
-            runSettingsDialog(window);
-            return TRUE;
+            runSettingsDialog(hwnd);
+            break;
         }
-        return TRUE;
-    case WM_DESTROY:
-        appState().mainWindow = nullptr;
-        break;
+        return 0; // the main window is the last to hear a command
     }
-    return FALSE;
-}
+
+    LRESULT onDestroy() override
+    {
+        appState().mainWindow = nullptr;
+        return BaseDialog::onDestroy();
+    }
+};
 
 } // namespace
 
@@ -44,7 +51,7 @@ constinit const CeDialogTemplate mainWindowTemplate {dialogStyle, 0, 0, 0, 240, 
 
 void runMainWindow()
 {
-    DialogBoxParamW(appState().instance, MAKEINTRESOURCEW(mainWindowTemplateId), nullptr, mainWindowProc, 0);
+    MainWindow().doModal();
 }
 
 void buildLook(HMODULE)

@@ -2,11 +2,9 @@
 // Clicking a mode sets EnableAdvanced at once; the dialog has no way to cancel the choice.
 #include "OperatingModeDialog.h"
 
-#include "AppState.h"
-#include "DialogShell.h"
+#include "BaseDialog.h"
 #include "ProductMenus.h"
 #include "Settings.h"
-#include "aygshell.h"
 #include "resources/DialogTemplates.h"
 
 namespace {
@@ -26,32 +24,37 @@ constexpr CeDialogControl controls[] = {
     {u"STATIC", nullptr, explanationText, WS_CHILD | WS_VISIBLE, 0, 8, 84, 224, 120},
 };
 
-INT_PTR CALLBACK operatingModeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        initDialogShell(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN, doneMenuId,
-            operatingModeTemplateId);
-        CheckRadioButton(dialog, protectedButton, advancedButton,
+class OperatingModeDialog : public BaseDialog {
+public:
+    explicit OperatingModeDialog(HWND owner) : BaseDialog(operatingModeTemplateId, owner) {}
+
+    LRESULT onInitDialog(WPARAM wParam) override
+    {
+        initShell(wParam, standardShellFlags, doneMenuId);
+        CheckRadioButton(hwnd, protectedButton, advancedButton,
             settings().advancedMode ? advancedButton : protectedButton);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
+        return 1;
+    }
+
+    LRESULT onCommand(UINT code, UINT id, HWND control) override
+    {
+        switch (id) {
         case protectedButton:
             settings().enableAdvanced = 0;
-            return TRUE;
+            return 0;
         case advancedButton:
             settings().enableAdvanced = 1;
-            return TRUE;
+            return 0;
         case IDOK:
         case doneCommand:
-            EndDialog(dialog, IDOK);
-            return TRUE;
+            EndDialog(hwnd, IDOK);
+            return 0;
+        case IDCANCEL:
+            return 0; // the choice stands
         }
-        return TRUE; // Cancel and everything else: the choice stands
+        return BaseDialog::onCommand(code, id, control);
     }
-    return FALSE;
-}
+};
 
 } // namespace
 
@@ -59,5 +62,5 @@ constinit const CeDialogTemplate operatingModeTemplate {dialogStyle, 0, 0, 0, 24
 
 void runOperatingModeDialog(HWND owner)
 {
-    DialogBoxParamW(appState().instance, MAKEINTRESOURCEW(operatingModeTemplateId), owner, operatingModeProc, 0);
+    OperatingModeDialog(owner).doModal();
 }

@@ -2,11 +2,9 @@
 // dialog updates as soon as the box is ticked or cleared.
 #include "QuestionDialog.h"
 
-#include "AppState.h"
-#include "DialogShell.h"
+#include "BaseDialog.h"
 #include "ProductMenus.h"
 #include "StringTable.h"
-#include "aygshell.h"
 #include "resources/DialogTemplates.h"
 
 namespace {
@@ -25,60 +23,64 @@ constexpr CeDialogControl controls[] = {
     {u"BUTTON", u"Cancel", cancelButton, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 130, 196, 70, 24},
 };
 
-struct Question {
+class QuestionDialog : public BaseDialog {
+public:
+    QuestionDialog(HWND owner, const std::u16string& text, bool twoButtons, bool& showAgain)
+        : BaseDialog(questionTemplateId, owner), text(text), twoButtons(twoButtons), showAgain(showAgain)
+    {
+    }
+
+    LRESULT onInitDialog(WPARAM wParam) override
+    {
+        initShell(wParam, standardShellFlags, twoButtons ? yesNoMenuId : doneMenuId);
+        SetDlgItemTextW(hwnd, questionText, text.c_str());
+        setCheck(showAgainBox, showAgain);
+        if (!twoButtons) {
+            centreOkButton();
+            SetWindowTextW(hwnd, getString(61));
+        }
+        return 1;
+    }
+
+    LRESULT onCommand(UINT code, UINT id, HWND control) override
+    {
+        switch (id) {
+        case showAgainBox:
+            showAgain = isChecked(showAgainBox);
+            return 0;
+        case IDOK:
+        case okButton:
+            EndDialog(hwnd, 1);
+            return 0;
+        case IDCANCEL:
+        case cancelButton:
+            EndDialog(hwnd, 0);
+            return 0;
+        }
+        return BaseDialog::onCommand(code, id, control);
+    }
+
+private:
     const std::u16string& text;
     bool twoButtons;
     bool& showAgain;
-};
 
-void centreOkButton(HWND dialog)
-{
-    ShowWindow(GetDlgItem(dialog, cancelButton), SW_HIDE);
-    HWND ok = GetDlgItem(dialog, okButton);
-    RECT button;
-    RECT client;
-    GetWindowRect(ok, &button);
-    POINT topLeft {button.left, button.top};
-    ScreenToClient(dialog, &topLeft);
-    GetClientRect(dialog, &client);
-    const int width = button.right - button.left;
-    SetWindowPos(ok, nullptr, (client.right - width) / 2, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-}
-
-INT_PTR CALLBACK questionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* question = reinterpret_cast<Question*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG:
-        question = reinterpret_cast<Question*>(lParam);
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        initDialogShell(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN,
-            question->twoButtons ? yesNoMenuId : doneMenuId, questionTemplateId);
-        SetDlgItemTextW(dialog, questionText, question->text.c_str());
-        CheckDlgButton(dialog, showAgainBox, question->showAgain ? BST_CHECKED : BST_UNCHECKED);
-        if (!question->twoButtons) {
-            centreOkButton(dialog);
-            SetWindowTextW(dialog, getString(61));
-        }
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case showAgainBox:
-            question->showAgain = IsDlgButtonChecked(dialog, showAgainBox) == BST_CHECKED;
-            return TRUE;
-        case IDOK:
-        case okButton:
-            EndDialog(dialog, 1);
-            return TRUE;
-        case IDCANCEL:
-        case cancelButton:
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        break;
+    // The one-button form: Cancel hidden, OK in the middle.
+    void centreOkButton()
+    {
+        const int cancel[] = {cancelButton, 0};
+        showItems(cancel, false);
+        HWND ok = GetDlgItem(hwnd, okButton);
+        RECT button;
+        RECT client;
+        GetWindowRect(ok, &button);
+        POINT topLeft {button.left, button.top};
+        ScreenToClient(hwnd, &topLeft);
+        GetClientRect(hwnd, &client);
+        const int width = button.right - button.left;
+        SetWindowPos(ok, nullptr, (client.right - width) / 2, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
-    return FALSE;
-}
+};
 
 } // namespace
 
@@ -86,7 +88,5 @@ constinit const CeDialogTemplate questionTemplate {dialogStyle, 0, 0, 0, 240, 26
 
 int askQuestion(HWND owner, const std::u16string& text, bool twoButtons, bool& showAgain)
 {
-    Question question {text, twoButtons, showAgain};
-    return static_cast<int>(DialogBoxParamW(appState().instance, MAKEINTRESOURCEW(questionTemplateId), owner,
-        questionProc, reinterpret_cast<LPARAM>(&question)));
+    return static_cast<int>(QuestionDialog(owner, text, twoButtons, showAgain).doModal());
 }

@@ -3,13 +3,12 @@
 #include "SettingsDialog.h"
 
 #include "AppState.h"
-#include "DialogShell.h"
+#include "BaseDialog.h"
 #include "LanguageList.h"
 #include "ProductMenus.h"
 #include "Settings.h"
 #include "StartProgram.h"
 #include "StringTable.h"
-#include "aygshell.h"
 #include "commctrl.h"
 #include "resources/DialogTemplates.h"
 
@@ -65,27 +64,6 @@ constexpr SettingBox settingBoxes[] = {
     {advancedBox, &Settings::enableAdvanced},
 };
 
-void fillLanguages(HWND dialog)
-{
-    const LanguageList& languages = enumerateLanguages();
-    int selected = 0;
-    for (size_t at = 0; at < languages.size(); ++at) {
-        SendDlgItemMessageW(dialog, languageCombo, CB_ADDSTRING, 0,
-            reinterpret_cast<LPARAM>(languages[at].displayName.c_str()));
-        if (languages[at].fileName == settings().language)
-            selected = static_cast<int>(at);
-    }
-    SendDlgItemMessageW(dialog, languageCombo, CB_SETCURSEL, selected, 0);
-}
-
-// Ticking Advanced asks first; "No" unticks the box again.
-void confirmAdvanced(HWND dialog)
-{
-    if (IsDlgButtonChecked(dialog, advancedBox) == BST_CHECKED
-        && MessageBoxW(dialog, getString(407), getString(61), MB_YESNO | MB_ICONQUESTION) != IDYES)
-        CheckDlgButton(dialog, advancedBox, BST_UNCHECKED);
-}
-
 // Starts a new instance of the program, which shows the new language, and ends this one. The
 // marker window goes first: the new instance would otherwise find it and hand over to this one.
 void restartProgram()
@@ -100,52 +78,76 @@ void restartProgram()
     ExitProcess(0);
 }
 
-void commit(HWND dialog)
-{
-    const auto chosen = static_cast<size_t>(SendDlgItemMessageW(dialog, languageCombo, CB_GETCURSEL, 0, 0));
-    const LanguageList& languages = languageList();
-    Settings& stored = settings();
-    if (chosen < languages.size() && _wcsicmp(languages[chosen].fileName.c_str(), stored.language.c_str()) != 0) {
-        stored.language = languages[chosen].fileName;
-        activateUserLanguage(stored.language);
-        saveSettings();
-        restartProgram();
-    }
-    saveSettings();
-    EndDialog(dialog, IDOK);
-}
+class SettingsDialog : public BaseDialog {
+public:
+    explicit SettingsDialog(HWND owner) : BaseDialog(settingsTemplateId, owner) {}
 
-INT_PTR CALLBACK settingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        initDialogShell(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN, doneMenuId,
-            settingsTemplateId);
-        fillLanguages(dialog);
+    LRESULT onInitDialog(WPARAM wParam) override
+    {
+        initShell(wParam, standardShellFlags, doneMenuId);
+        fillLanguages();
         for (const SettingBox& entry : settingBoxes)
-            CheckDlgButton(dialog, entry.control, settings().*entry.field ? BST_CHECKED : BST_UNCHECKED);
-        return TRUE;
-    case WM_COMMAND: {
-        const WORD id = LOWORD(wParam);
+            setCheck(entry.control, settings().*entry.field);
+        return 1;
+    }
+
+    LRESULT onCommand(UINT code, UINT id, HWND control) override
+    {
         if (id == IDOK || id == doneCommand) {
-            commit(dialog);
-            return TRUE;
+            commit();
+            return 0;
         }
         if (id == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
+            EndDialog(hwnd, IDCANCEL);
+            return 0;
         }
         if (id == advancedBox)
-            confirmAdvanced(dialog);
+            confirmAdvanced();
         for (const SettingBox& entry : settingBoxes) {
-            if (entry.control == id)
-                settings().*entry.field = IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+            if (entry.control == id) {
+                settings().*entry.field = isChecked(id);
+                return 0;
+            }
         }
-        return TRUE;
+        return id == languageCombo ? 0 : BaseDialog::onCommand(code, id, control);
     }
+
+private:
+    void fillLanguages()
+    {
+        const LanguageList& languages = enumerateLanguages();
+        int selected = 0;
+        for (size_t at = 0; at < languages.size(); ++at) {
+            SendDlgItemMessageW(hwnd, languageCombo, CB_ADDSTRING, 0,
+                reinterpret_cast<LPARAM>(languages[at].displayName.c_str()));
+            if (languages[at].fileName == settings().language)
+                selected = static_cast<int>(at);
+        }
+        SendDlgItemMessageW(hwnd, languageCombo, CB_SETCURSEL, selected, 0);
     }
-    return FALSE;
-}
+
+    // Ticking Advanced asks first; "No" unticks the box again.
+    void confirmAdvanced()
+    {
+        if (isChecked(advancedBox) && MessageBoxW(hwnd, getString(407), getString(61), MB_YESNO | MB_ICONQUESTION) != IDYES)
+            setCheck(advancedBox, 0);
+    }
+
+    void commit()
+    {
+        const auto chosen = static_cast<size_t>(SendDlgItemMessageW(hwnd, languageCombo, CB_GETCURSEL, 0, 0));
+        const LanguageList& languages = languageList();
+        Settings& stored = settings();
+        if (chosen < languages.size() && _wcsicmp(languages[chosen].fileName.c_str(), stored.language.c_str()) != 0) {
+            stored.language = languages[chosen].fileName;
+            activateUserLanguage(stored.language);
+            saveSettings();
+            restartProgram();
+        }
+        saveSettings();
+        EndDialog(hwnd, IDOK);
+    }
+};
 
 } // namespace
 
@@ -153,5 +155,5 @@ constinit const CeDialogTemplate settingsTemplate {dialogStyle, 0, 0, 0, 240, 26
 
 void runSettingsDialog(HWND owner)
 {
-    DialogBoxParamW(appState().instance, MAKEINTRESOURCEW(settingsTemplateId), owner, settingsProc, 0);
+    SettingsDialog(owner).doModal();
 }

@@ -1,4 +1,5 @@
 // Kelvara.exe's resource table: its menus, its dialog templates and its bitmaps.
+#include "BusyDialog.h"
 #include "DialogTemplates.h"
 #include "EnglishMenuLabels.h"
 #include "ceexports.h"
@@ -9,12 +10,21 @@ constexpr unsigned char productBitmap[] = {
 #include "ProductBitmap.png.inc"
 };
 
-constexpr std::array<CeResource, 6> ownResources = {
+constexpr unsigned char productIcon[] = {
+#include "ProductIcon.png.inc"
+};
+
+// Group icons may be PNG images themselves.
+constexpr WORD groupIconType = 14;
+
+constexpr std::array<CeResource, 8> ownResources = {
     ceResourceOf(CeResourceType::Dialog, mainWindowTemplateId, mainWindowTemplate),
     ceResourceOf(CeResourceType::Dialog, settingsTemplateId, settingsTemplate),
     ceResourceOf(CeResourceType::Dialog, questionTemplateId, questionTemplate),
     ceResourceOf(CeResourceType::Dialog, languagesTemplateId, languagesTemplate),
     ceResourceOf(CeResourceType::Dialog, operatingModeTemplateId, operatingModeTemplate),
+    ceResourceOf(CeResourceType::Dialog, busyTemplateId, busyTemplate),
+    ceResourceOf(groupIconType, programIconId, productIcon),
     ceResourceOf(CeResourceType::Bitmap, productBitmapId, productBitmap),
 };
 

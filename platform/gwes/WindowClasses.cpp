@@ -90,6 +90,23 @@ BOOL UnregisterClassW(LPCWSTR lpClassName, HINSTANCE)
     return TRUE;
 }
 
+BOOL GetClassInfoW(HINSTANCE, LPCWSTR lpClassName, LPWNDCLASSW lpWndClass)
+{
+    if (!lpWndClass) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    std::lock_guard guard(gwesLock());
+    auto windowClass = findClass(lpClassName);
+    if (!windowClass) {
+        SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+        return FALSE;
+    }
+    *lpWndClass = windowClass->data;
+    lpWndClass->lpszClassName = lpClassName;
+    return TRUE;
+}
+
 int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount)
 {
     std::lock_guard guard(gwesLock());

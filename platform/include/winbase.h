@@ -12,6 +12,11 @@
 WINBASEAPI DWORD GetLastError();
 WINBASEAPI void SetLastError(DWORD dwErrCode);
 
+// Debugging: a line for the debugger's output (the host's standard error here), and a break
+// into the debugger (nothing happens when no debugger is attached).
+WINBASEAPI void OutputDebugStringW(LPCWSTR lpOutputString);
+WINBASEAPI void DebugBreak();
+
 #define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
 #define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
 #define FORMAT_MESSAGE_FROM_STRING 0x00000400

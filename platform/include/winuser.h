@@ -407,6 +407,7 @@ struct WNDCLASSW {
     LPCWSTR lpszClassName;
 };
 using WNDCLASS = WNDCLASSW;
+using LPWNDCLASSW = WNDCLASSW*;
 
 struct CREATESTRUCTW {
     LPVOID lpCreateParams;
@@ -468,6 +469,9 @@ using LPPAINTSTRUCT = PAINTSTRUCT*;
 WINBASEAPI ATOM RegisterClassW(const WNDCLASSW* lpWndClass);
 #define RegisterClass RegisterClassW
 WINBASEAPI BOOL UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance);
+// The class's data as registered (lpszClassName is the name asked for); FALSE with
+// ERROR_CLASS_DOES_NOT_EXIST for a class this process does not know.
+WINBASEAPI BOOL GetClassInfoW(HINSTANCE hInstance, LPCWSTR lpClassName, LPWNDCLASSW lpWndClass);
 #define UnregisterClass UnregisterClassW
 WINBASEAPI int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount);
 #define GetClassName GetClassNameW
