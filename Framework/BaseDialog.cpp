@@ -143,12 +143,14 @@ LRESULT BaseDialog::onEraseBkgnd(HDC dc)
 
 LRESULT BaseDialog::onPaint(HDC)
 {
-    if (!titleRule) {
-        ValidateRect(hwnd, nullptr);
-        return 0;
-    }
+    // BeginPaint validates the window and has its background erased first (the skin, or the
+    // dialog's colour); validating alone would leave the background unpainted.
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
+    if (!titleRule) {
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
     RECT client;
     GetClientRect(hwnd, &client);
     const bool landscape = GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN);

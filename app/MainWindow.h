@@ -1,5 +1,4 @@
-// The interactive program's main window. For now an empty full-screen window with the main menu;
-// the tab views and the look come with the main window's own work.
+// The interactive program's main window: the six tab views, "Jump To" and "Tools".
 #pragma once
 
 #include "windows.h"
@@ -7,5 +6,6 @@
 // Runs the main window modally until the user leaves it.
 void runMainWindow();
 
-// Builds the look (skin bitmaps, colours, fonts) from the settings; for now nothing to build.
+// Builds the look (skin bitmaps, colours, fonts) from the settings; the skin comes with the
+// look's own work, until then the framework's plain look stands.
 void buildLook(HMODULE resourceModule);

@@ -7,6 +7,13 @@
 
 enum DialogTemplateId : WORD {
     mainWindowTemplateId = 500,
+    memoryCleanerTemplateId = 502,
+    processesTemplateId = 503,
+    aboutTemplateId = 504,
+    databasesTemplateId = 507,
+    startupsTemplateId = 508,
+    tweaksTemplateId = 509,
+    storageToolsTemplateId = 510,
     settingsTemplateId = 511,
     questionTemplateId = 512,
     languagesTemplateId = 518,
@@ -25,3 +32,5 @@ extern const CeDialogTemplate settingsTemplate;
 extern const CeDialogTemplate questionTemplate;
 extern const CeDialogTemplate languagesTemplate;
 extern const CeDialogTemplate operatingModeTemplate;
+extern const CeDialogTemplate aboutTemplate;
+extern const CeDialogTemplate viewTemplate; // every tab view's, for now

@@ -17,13 +17,20 @@ constexpr unsigned char productIcon[] = {
 // Group icons may be PNG images themselves.
 constexpr WORD groupIconType = 14;
 
-constexpr std::array<CeResource, 8> ownResources = {
+constexpr std::array<CeResource, 15> ownResources = {
     ceResourceOf(CeResourceType::Dialog, mainWindowTemplateId, mainWindowTemplate),
     ceResourceOf(CeResourceType::Dialog, settingsTemplateId, settingsTemplate),
     ceResourceOf(CeResourceType::Dialog, questionTemplateId, questionTemplate),
     ceResourceOf(CeResourceType::Dialog, languagesTemplateId, languagesTemplate),
     ceResourceOf(CeResourceType::Dialog, operatingModeTemplateId, operatingModeTemplate),
     ceResourceOf(CeResourceType::Dialog, busyTemplateId, busyTemplate),
+    ceResourceOf(CeResourceType::Dialog, aboutTemplateId, aboutTemplate),
+    ceResourceOf(CeResourceType::Dialog, memoryCleanerTemplateId, viewTemplate),
+    ceResourceOf(CeResourceType::Dialog, databasesTemplateId, viewTemplate),
+    ceResourceOf(CeResourceType::Dialog, startupsTemplateId, viewTemplate),
+    ceResourceOf(CeResourceType::Dialog, tweaksTemplateId, viewTemplate),
+    ceResourceOf(CeResourceType::Dialog, storageToolsTemplateId, viewTemplate),
+    ceResourceOf(CeResourceType::Dialog, processesTemplateId, viewTemplate),
     ceResourceOf(groupIconType, programIconId, productIcon),
     ceResourceOf(CeResourceType::Bitmap, productBitmapId, productBitmap),
 };

@@ -186,6 +186,9 @@ HWND SetActiveWindow(HWND hWnd)
         if (previous == hWnd)
             return previous;
         state().active = hWnd;
+        // The device has one foreground: the window activated last (a new dialog, say).
+        if (hWnd)
+            state().foreground = hWnd;
     }
     // A window of another thread hears of it without the caller waiting for that thread,
     // which may be busy or hung.

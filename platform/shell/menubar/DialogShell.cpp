@@ -127,7 +127,11 @@ BOOL SHInitDialog(PSHINITDLGINFO pshidi)
         InputPanelRecord::instance().setSip(SIP_DOWN);
     if (flags & (SHIDIF_SIZEDLG | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_FULLSCREENNOMENUBAR)) {
         const RECT area = workArea(flags);
-        MoveWindow(dialog, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+        // A child dialog (a page of a program's window) covers the same part of the screen.
+        POINT origin {area.left, area.top};
+        if ((GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD) && GetParent(dialog))
+            ScreenToClient(GetParent(dialog), &origin);
+        MoveWindow(dialog, origin.x, origin.y, area.right - area.left, area.bottom - area.top, TRUE);
     }
     if (flags & SHIDIF_EMPTYMENU) {
         SHMENUBARINFO bar {};

@@ -1,0 +1,94 @@
+// Laying dialogs out by orientation. Tables hold the design screen's low-resolution units: on a
+// high-resolution screen they are doubled for the move and halved again afterwards.
+#include "LayoutDialog.h"
+
+#include "AppState.h"
+#include "LayoutScaling.h"
+
+namespace {
+
+void scaleProgramTablesOnce()
+{
+    [[maybe_unused]] static const bool scaled = [] {
+        const ScreenScale scale = screenScaleOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+            isHighResolution());
+        for (std::span<LayoutEntry> table : programLayoutTables())
+            scaleLayoutTable(table, scale);
+        return true;
+    }();
+}
+
+} // namespace
+
+Orientation screenOrientation()
+{
+    return orientationOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+LayoutDialog::LayoutDialog(int templateId, HWND parent) : BaseDialog(templateId, parent)
+{
+    scaleProgramTablesOnce();
+}
+
+std::span<LayoutEntry> LayoutDialog::layoutTable()
+{
+    return {};
+}
+
+RECT LayoutDialog::controlRect(int id, int orientation)
+{
+    const int which = orientation == 3 ? screenOrientation() : orientation;
+    for (const LayoutEntry& entry : tableEntries(layoutTable())) {
+        if (entry.id == id && which >= 0 && which < 3)
+            return entry.rects[which];
+    }
+    return {};
+}
+
+void LayoutDialog::onOrientationChanged(Orientation)
+{
+}
+
+void LayoutDialog::onLayoutDone()
+{
+}
+
+RECT LayoutDialog::scaleRect(const RECT& rect, bool doubling)
+{
+    return doubling ? doubled(rect) : halved(rect);
+}
+
+void LayoutDialog::scaleTable(bool doubling)
+{
+    if (!isHighResolution())
+        return;
+    for (LayoutEntry& entry : tableEntries(layoutTable())) {
+        for (RECT& rect : entry.rects)
+            rect = scaleRect(rect, doubling);
+    }
+}
+
+void LayoutDialog::layOut()
+{
+    if (!hwnd)
+        return;
+    const Orientation orientation = screenOrientation();
+    scaleTable(true);
+    for (const LayoutEntry& entry : tableEntries(layoutTable())) {
+        const RECT& place = entry.rects[orientation];
+        if (HWND control = GetDlgItem(hwnd, entry.id))
+            MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+    }
+    scaleTable(false);
+    lastOrientation = orientation;
+    onOrientationChanged(orientation);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    onLayoutDone();
+}
+
+LRESULT LayoutDialog::onSize(UINT type, int width, int height)
+{
+    if (screenOrientation() != lastOrientation)
+        layOut();
+    return BaseDialog::onSize(type, width, height);
+}
