@@ -1,0 +1,78 @@
+// The main window on a device: the tab it opens on, "Jump To" creating a view on the asked page
+// whatever page the view remembers, the page selector's names, and the soft-reset question.
+#include "KelvaraOnDevice.h"
+
+namespace {
+
+using namespace kelvara_testing;
+
+class MainWindowTest : public KelvaraOnDevice {
+protected:
+    void SetUp() override { setNumber(u"ShowAdvModeSel", 0); }
+
+    static void setViews(const std::array<DWORD, 6>& views)
+    {
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE, settingsKey, 0, nullptr, 0, 0, nullptr, &key, &disposition);
+        RegSetValueExW(key, u"Views", 0, REG_BINARY, reinterpret_cast<const BYTE*>(views.data()), sizeof views);
+        RegCloseKey(key);
+    }
+};
+
+TEST_F(MainWindowTest, OpensOnTheRememberedTabAndJumpToCreatesAViewOnItsPage)
+{
+    setNumber(u"RememberTab", 1);
+    setNumber(u"LastTab", 4);
+    setNumber(u"RememberView", 1);
+    setViews({0, 0, 0, 0, 3, 2}); // Processes remembers page 2
+    emulator::Automation automation(startKelvara(u""));
+    ASSERT_EQ(automation.waitFor(u"Kelvara"), "");
+    std::string shown = automation.dump();
+    EXPECT_NE(shown.find("STATIC 9 \"Installed Programs\""), std::string::npos) << "Storage Tools on its page 3\n"
+                                                                                << shown;
+    EXPECT_NE(shown.find("TTButton 1105 \"Storage Tools\" disabled"), std::string::npos) << shown;
+
+    ASSERT_EQ(automation.menu(u"Jump To/Process/CPU Usage"), "");
+    shown = automation.dump();
+    EXPECT_NE(shown.find("STATIC 9 \"CPU Usage\""), std::string::npos) << "page 1, not the remembered 2\n" << shown;
+    EXPECT_NE(shown.find("TTButton 1104 \"Processes\" disabled"), std::string::npos) << shown;
+
+    // Tab buttons show a view on its remembered page; the memory follows every page change.
+    ASSERT_EQ(automation.tap(u"Storage Tools"), "");
+    EXPECT_NE(automation.dump().find("STATIC 9 \"Installed Programs\""), std::string::npos);
+    EXPECT_EQ(automation.quit(), "");
+    const auto views = value(u"Views");
+    ASSERT_TRUE(views && views->size() == 24);
+    DWORD processesPage = 0;
+    std::memcpy(&processesPage, views->data() + 5 * sizeof(DWORD), sizeof processesPage);
+    EXPECT_EQ(processesPage, 1u);
+    EXPECT_EQ(number(u"LastTab"), 4u);
+}
+
+TEST_F(MainWindowTest, AnUnknownRememberedPageOpensTheFirst)
+{
+    setNumber(u"RememberView", 1);
+    setViews({9, 0, 0, 0, 0, 0});
+    emulator::Automation automation(startKelvara(u""));
+    ASSERT_EQ(automation.waitFor(u"Kelvara"), "");
+    EXPECT_NE(automation.dump().find("STATIC 9 \"Quick Cleaner\""), std::string::npos);
+    EXPECT_EQ(automation.quit(), "");
+}
+
+TEST_F(MainWindowTest, SoftResetQuestionStoresItsBoxEvenWhenAnsweredNo)
+{
+    const DWORD kelvara = startKelvara(u"");
+    emulator::Automation automation(kelvara);
+    ASSERT_EQ(automation.waitFor(u"Kelvara"), "");
+    ASSERT_EQ(automation.menu(u"Tools/Soft Reset"), "");
+    ASSERT_EQ(automation.waitFor(u"Are you sure you want to Soft-reset your device?"), "");
+    EXPECT_EQ(automation.check(1194, false), "");
+    EXPECT_EQ(automation.tap(1035), "");
+    automation.settle();
+    EXPECT_TRUE(running(kelvara)) << "No leaves the device running";
+    EXPECT_EQ(number(u"SoftresetConfirm"), 0u);
+    EXPECT_EQ(automation.quit(), "");
+}
+
+} // namespace
