@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "BaseDialog.h"
 #include "CleanSchedule.h"
+#include "LookAndFeelDialog.h"
 #include "ProductMenus.h"
 #include "QuestionDialog.h"
 #include "Settings.h"
@@ -119,6 +120,9 @@ private:
             break;
         case cleanScheduleCommand:
             runScheduleDialog(hwnd);
+            break;
+        case lookAndFeelCommand:
+            runLookAndFeelDialog(hwnd);
             break;
         case aboutCommand:
             runAboutBox(hwnd);

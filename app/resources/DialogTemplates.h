@@ -18,6 +18,7 @@ enum DialogTemplateId : WORD {
     questionTemplateId = 512,
     languagesTemplateId = 518,
     operatingModeTemplateId = 1362,
+    lookAndFeelTemplateId = 1363,
 };
 
 enum BitmapId : WORD {
@@ -33,4 +34,5 @@ extern const CeDialogTemplate questionTemplate;
 extern const CeDialogTemplate languagesTemplate;
 extern const CeDialogTemplate operatingModeTemplate;
 extern const CeDialogTemplate aboutTemplate;
+extern const CeDialogTemplate lookAndFeelTemplate;
 extern const CeDialogTemplate viewTemplate; // every tab view's, for now

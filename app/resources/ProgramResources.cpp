@@ -17,7 +17,7 @@ constexpr unsigned char productIcon[] = {
 // Group icons may be PNG images themselves.
 constexpr WORD groupIconType = 14;
 
-constexpr std::array<CeResource, 15> ownResources = {
+constexpr std::array<CeResource, 16> ownResources = {
     ceResourceOf(CeResourceType::Dialog, mainWindowTemplateId, mainWindowTemplate),
     ceResourceOf(CeResourceType::Dialog, settingsTemplateId, settingsTemplate),
     ceResourceOf(CeResourceType::Dialog, questionTemplateId, questionTemplate),
@@ -25,6 +25,7 @@ constexpr std::array<CeResource, 15> ownResources = {
     ceResourceOf(CeResourceType::Dialog, operatingModeTemplateId, operatingModeTemplate),
     ceResourceOf(CeResourceType::Dialog, busyTemplateId, busyTemplate),
     ceResourceOf(CeResourceType::Dialog, aboutTemplateId, aboutTemplate),
+    ceResourceOf(CeResourceType::Dialog, lookAndFeelTemplateId, lookAndFeelTemplate),
     ceResourceOf(CeResourceType::Dialog, memoryCleanerTemplateId, viewTemplate),
     ceResourceOf(CeResourceType::Dialog, databasesTemplateId, viewTemplate),
     ceResourceOf(CeResourceType::Dialog, startupsTemplateId, viewTemplate),

@@ -75,4 +75,27 @@ TEST_F(MainWindowTest, SoftResetQuestionStoresItsBoxEvenWhenAnsweredNo)
     EXPECT_EQ(automation.quit(), "");
 }
 
+TEST_F(MainWindowTest, LookAndFeelStoresEachChangeAtOnce)
+{
+    setNumber(u"SkinInfo", 0x0100); // background 0 ("Stripes"), buttons 1 ("Shiny")
+    emulator::Automation automation(startKelvara(u""));
+    ASSERT_EQ(automation.waitFor(u"Kelvara"), "");
+    ASSERT_EQ(automation.menu(u"Tools/Look and Feel"), "");
+    ASSERT_EQ(automation.waitFor(u"Custom Title Text Color"), "");
+    const std::string shown = automation.dump();
+    EXPECT_NE(shown.find("COMBOBOX 1273 \"Shiny\""), std::string::npos) << shown;
+    EXPECT_NE(shown.find("BUTTON 1313 \"\" disabled"), std::string::npos) << "no custom colour: no swatch";
+
+    EXPECT_EQ(automation.select(1271, u"Hazy"), "");
+    EXPECT_EQ(automation.check(1269, true), "");
+    EXPECT_EQ(automation.dump().find("BUTTON 1313 \"\" disabled"), std::string::npos) << "the swatch is enabled";
+    EXPECT_EQ(automation.check(1267, true), "");
+    EXPECT_EQ(automation.check(1267, false), "");
+    EXPECT_EQ(automation.ok(), "");
+    EXPECT_EQ(number(u"SkinInfo"), 0x0103u);
+    EXPECT_NE(number(u"TitleColor").value_or(0) >> 24, 0u) << "the box's state in the top byte";
+    EXPECT_EQ(number(u"CtrlTextClr").value_or(1) >> 24, 0u) << "ticked and cleared again";
+    EXPECT_EQ(automation.quit(), "");
+}
+
 } // namespace
