@@ -33,7 +33,7 @@ public:
         styledTitle = true;
     }
 
-    std::span<LayoutEntry> layoutTable() override { return programLayoutTables()[1]; }
+    std::span<LayoutEntry> layoutTable() override { return aboutLayout(); }
 
     LRESULT onInitDialog(WPARAM wParam) override
     {

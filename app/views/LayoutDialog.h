@@ -32,5 +32,7 @@ protected:
 // The screen's orientation now.
 Orientation screenOrientation();
 
-// The program's layout tables, scaled together once (LayoutTables.cpp).
+// The program's layout tables, scaled together once (LayoutTables.cpp), and each by its user.
 std::span<const std::span<LayoutEntry>> programLayoutTables();
+std::span<LayoutEntry> tabViewLayout();
+std::span<LayoutEntry> aboutLayout();

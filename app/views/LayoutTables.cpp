@@ -48,3 +48,13 @@ std::span<const std::span<LayoutEntry>> programLayoutTables()
 {
     return tables;
 }
+
+std::span<LayoutEntry> tabViewLayout()
+{
+    return tabViewTable;
+}
+
+std::span<LayoutEntry> aboutLayout()
+{
+    return aboutTable;
+}

@@ -22,7 +22,7 @@ TabView::TabView(int tab) : LayoutDialog(tabTable[tab].templateId, nullptr), tab
 
 std::span<LayoutEntry> TabView::layoutTable()
 {
-    return programLayoutTables()[0];
+    return tabViewLayout();
 }
 
 void TabView::setInitialPage(int page)
