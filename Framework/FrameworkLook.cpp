@@ -14,7 +14,7 @@ public:
     }
     COLORREF controlTextColor() override { return GetSysColor(COLOR_WINDOWTEXT); }
     COLORREF titleColor() override { return GetSysColor(COLOR_WINDOWTEXT); }
-    void drawButton(const DRAWITEMSTRUCT& item) override
+    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace) override
     {
         RECT face = item.rcItem;
         const bool pressed = item.itemState & ODS_SELECTED;

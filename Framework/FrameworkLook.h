@@ -5,6 +5,12 @@
 
 #include "windows.h"
 
+// Which face set a skinned push button is drawn with.
+enum class ButtonFace {
+    push, // buttons in dialogs and the title bar
+    tab,  // the tab buttons along the bottom of the views
+};
+
 class FrameworkLook {
 public:
     virtual ~FrameworkLook() = default;
@@ -12,8 +18,8 @@ public:
     virtual void paintBackground(HWND window, HDC dc) = 0;
     virtual COLORREF controlTextColor() = 0;
     virtual COLORREF titleColor() = 0;
-    // Draws a skinned push button (a "TTButton") for its owner.
-    virtual void drawButton(const DRAWITEMSTRUCT& item) = 0;
+    // Draws a skinned push button (a "TTButton") for its owner, with its window text as caption.
+    virtual void drawButton(const DRAWITEMSTRUCT& item, ButtonFace face) = 0;
 };
 
 // The look in use: the one set last, else the plain look.

@@ -10,6 +10,7 @@
 #include "ProductMenus.h"
 #include "QuestionDialog.h"
 #include "Settings.h"
+#include "SkinLook.h"
 #include "SettingsDialog.h"
 #include "StringTable.h"
 #include "aygshell.h"
@@ -168,8 +169,4 @@ constinit const CeDialogTemplate mainWindowTemplate {dialogStyle, 0, 0, 0, 240, 
 void runMainWindow()
 {
     MainWindow().doModal();
-}
-
-void buildLook(HMODULE)
-{
 }

@@ -14,6 +14,7 @@
 #include "QuestionDialog.h"
 #include "QuickClean.h"
 #include "Settings.h"
+#include "SkinLook.h"
 #include "StartProgram.h"
 #include "StartWorker.h"
 #include "StringTable.h"

@@ -230,7 +230,7 @@ struct CountingLook : FrameworkLook {
     void paintBackground(HWND, HDC) override {}
     COLORREF controlTextColor() override { return 0; }
     COLORREF titleColor() override { return 0; }
-    void drawButton(const DRAWITEMSTRUCT& item) override
+    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace) override
     {
         EXPECT_EQ(item.CtlID, testButtonId);
         ++buttons;

@@ -18,6 +18,6 @@ LRESULT SkinnedButton::onDrawItem(int, DRAWITEMSTRUCT* item)
 {
     if (!item)
         return 0;
-    frameworkLook().drawButton(*item);
+    frameworkLook().drawButton(*item, face);
     return TRUE;
 }

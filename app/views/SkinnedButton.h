@@ -3,9 +3,12 @@
 #pragma once
 
 #include "BaseWnd.h"
+#include "FrameworkLook.h"
 
 class SkinnedButton : public BaseWnd {
 public:
+    ButtonFace face = ButtonFace::push;
+
     // Attaches to the dialog's control `id` and gives it the caption of string `captionId`.
     void attachTo(HWND dialog, int id, int captionId);
     LRESULT onDrawItem(int id, DRAWITEMSTRUCT* item) override;

@@ -59,8 +59,10 @@ LRESULT TabView::onInitDialog(WPARAM wParam)
     buttons[0].attachTo(hwnd, resizeButtonId, 413);
     buttons[1].attachTo(hwnd, optionsButtonId, 412);
     buttons[2].attachTo(hwnd, refreshButtonId, 244);
-    for (int other = 0; other < tabCount; ++other)
+    for (int other = 0; other < tabCount; ++other) {
+        buttons[3 + other].face = ButtonFace::tab;
         buttons[3 + other].attachTo(hwnd, tabTable[other].buttonId, tabTable[other].captionId);
+    }
     layOut();
     // A page asked for wins over the remembered one; a remembered page out of range is ignored.
     int page = initialPage;
