@@ -162,7 +162,7 @@ void SkinLook::drawFace(HDC dc, const Image& image, int frames, int frame, RECT 
     if ((frame + 1) * frameWidth > image.width)
         return;
     const int cap = capOf(frameWidth);
-    const ThreePart pieces = threePartPieces(area.right - area.left, cap * resolutionFactor());
+    const ThreePart pieces = threePartPieces(area.right - area.left, cap);
     const int sourceX = frame * frameWidth;
     const int height = area.bottom - area.top;
     if (left && pieces.leftWidth)
@@ -223,7 +223,7 @@ void SkinLook::drawProgress(HWND window, HDC dc, RECT area, int position)
     const RECT whole {0, 0, width, height};
     drawFace(canvas, images[progressEmptySlot], 1, 0, whole);
     const Image& filled = images[progressFilledSlot];
-    const int cap = capOf(filled.width) * resolutionFactor();
+    const int cap = capOf(filled.width);
     const int length = progressFill(position, width, cap);
     if (length > 0)
         drawFace(canvas, filled, 1, 0, {0, 0, length, height});

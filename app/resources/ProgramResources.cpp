@@ -14,6 +14,8 @@ constexpr unsigned char productIcon[] = {
 #include "ProductIcon.png.inc"
 };
 
+#include "SkinResources.inc"
+
 // Group icons may be PNG images themselves.
 constexpr WORD groupIconType = 14;
 
@@ -39,4 +41,4 @@ constexpr std::array<CeResource, 16> ownResources = {
 } // namespace
 
 extern "C" CEEXPORT constinit const auto CeResources =
-    joinResources(ProductMenus<englishMenuLabels>::resources, ownResources);
+    joinResources(ProductMenus<englishMenuLabels>::resources, ownResources, skinResources);
