@@ -117,6 +117,12 @@ COLORREF BaseDialog::rowTextColor(HWND list, int)
     return IsWindowEnabled(list) ? RGB(0, 0, 0) : RGB(0x80, 0x80, 0x80);
 }
 
+int BaseDialog::titleRuleHeight()
+{
+    const bool landscape = GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN);
+    return landscape ? landscapeRuleHeight : portraitRuleHeight;
+}
+
 INT_PTR BaseDialog::doModal()
 {
     registerSkinnedButtons();
@@ -153,8 +159,7 @@ LRESULT BaseDialog::onPaint(HDC)
     }
     RECT client;
     GetClientRect(hwnd, &client);
-    const bool landscape = GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN);
-    const int y = (landscape ? landscapeRuleHeight : portraitRuleHeight) * resolutionFactor();
+    const int y = titleRuleHeight() * resolutionFactor();
     const int end = ruleEnd == -1 ? client.right : ruleEnd;
     HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_PEN));
     for (int line = 0; line < (isHighResolution() ? 2 : 1); ++line) {

@@ -31,6 +31,10 @@ public:
     virtual COLORREF rowBkColor(HWND list, int row);                  // 34
     virtual COLORREF rowTextColor(HWND list, int row);                // 35
 
+    // The title rule's height in design units: 22 in portrait, 20 in landscape (dialogs that
+    // lay themselves out to the screen scale it).
+    virtual int titleRuleHeight();
+
     // Runs the dialog modally from the program's template: the value its end was given.
     INT_PTR doModal();
     // Opens the help viewer at this dialog's topic.

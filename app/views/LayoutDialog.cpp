@@ -7,15 +7,17 @@
 
 namespace {
 
-void scaleProgramTablesOnce()
+// The screen's scale, worked out once; the program's tables are scaled by it at the same time.
+const ScreenScale& screenScale()
 {
-    [[maybe_unused]] static const bool scaled = [] {
-        const ScreenScale scale = screenScaleOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+    static const ScreenScale scale = [] {
+        const ScreenScale found = screenScaleOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
             isHighResolution());
         for (std::span<LayoutEntry> table : programLayoutTables())
-            scaleLayoutTable(table, scale);
-        return true;
+            scaleLayoutTable(table, found);
+        return found;
     }();
+    return scale;
 }
 
 } // namespace
@@ -27,7 +29,12 @@ Orientation screenOrientation()
 
 LayoutDialog::LayoutDialog(int templateId, HWND parent) : BaseDialog(templateId, parent)
 {
-    scaleProgramTablesOnce();
+    screenScale();
+}
+
+int LayoutDialog::titleRuleHeight()
+{
+    return ::titleRuleHeight(screenOrientation(), screenScale());
 }
 
 std::span<LayoutEntry> LayoutDialog::layoutTable()

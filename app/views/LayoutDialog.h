@@ -21,6 +21,8 @@ public:
     virtual void scaleTable(bool doubling);                        // high-resolution screens only
 
     LRESULT onSize(UINT type, int width, int height) override;
+    // The title rule's height scaled to the screen as the layout tables are.
+    int titleRuleHeight() override;
 
     // Moves every control of the table to its rectangle for the current orientation.
     void layOut();

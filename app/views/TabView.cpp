@@ -18,6 +18,33 @@ TabView::TabView(int tab) : LayoutDialog(tabTable[tab].templateId, nullptr), tab
     transparent = true;
     titleId = pageTitleId;
     styledTitle = true;
+    titleRule = true;
+}
+
+LRESULT TabView::onPaint(HDC dc)
+{
+    const LRESULT result = LayoutDialog::onPaint(dc);
+    RECT buttons {};
+    for (WORD id : {resizeButtonId, optionsButtonId, refreshButtonId}) {
+        RECT area;
+        GetWindowRect(GetDlgItem(hwnd, id), &area);
+        POINT corners[2] = {{area.left, area.top}, {area.right, area.bottom}};
+        ScreenToClient(hwnd, &corners[0]);
+        ScreenToClient(hwnd, &corners[1]);
+        const RECT inView {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        UnionRect(&buttons, &buttons, &inView);
+    }
+    if (IsRectEmpty(&buttons))
+        return result;
+    HDC window = GetDC(hwnd);
+    InflateRect(&buttons, 1, 1);
+    HBRUSH grey = CreateSolidBrush(RGB(0x80, 0x80, 0x80));
+    FrameRect(window, &buttons, grey);
+    OffsetRect(&buttons, 1, 1);
+    FrameRect(window, &buttons, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    DeleteObject(grey);
+    ReleaseDC(hwnd, window);
+    return result;
 }
 
 std::span<LayoutEntry> TabView::layoutTable()

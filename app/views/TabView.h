@@ -34,6 +34,8 @@ public:
 
     LRESULT onInitDialog(WPARAM wParam) override;
     LRESULT onCommand(UINT code, UINT id, HWND control) override;
+    // The title rule, then a grey and a black frame, a pixel apart, round the title-bar buttons.
+    LRESULT onPaint(HDC dc) override;
     std::span<LayoutEntry> layoutTable() override;
 
 private:
