@@ -90,6 +90,16 @@ public:
         return BaseDialog::onMessage(message, wParam, lParam);
     }
 
+    // The views fill the main window: when the screen turns they follow, and lay themselves out.
+    LRESULT onSize(UINT, int width, int height) override
+    {
+        for (TabView* view : views) {
+            if (view->hwnd)
+                MoveWindow(view->hwnd, 0, 0, width, height, TRUE);
+        }
+        return 0;
+    }
+
     LRESULT onDestroy() override
     {
         appState().mainWindow = nullptr;

@@ -2,6 +2,8 @@
 // whatever page the view remembers, the page selector's names, and the soft-reset question.
 #include "KelvaraOnDevice.h"
 
+#include "emulator/Screen.h"
+
 namespace {
 
 using namespace kelvara_testing;
@@ -72,6 +74,40 @@ TEST_F(MainWindowTest, SoftResetQuestionStoresItsBoxEvenWhenAnsweredNo)
     automation.settle();
     EXPECT_TRUE(running(kelvara)) << "No leaves the device running";
     EXPECT_EQ(number(u"SoftresetConfirm"), 0u);
+    EXPECT_EQ(automation.quit(), "");
+}
+
+TEST_F(MainWindowTest, TurningTheScreenMovesTheViewsControlsToTheirLandscapePlaces)
+{
+    emulator::Automation automation(startKelvara(u""));
+    ASSERT_EQ(automation.waitFor(u"Kelvara"), "");
+    const auto placeOf = [](const char16_t* caption) {
+        HWND main = FindWindowW(nullptr, u"Kelvara");
+        RECT area {};
+        for (HWND view = GetWindow(main, GW_CHILD); view; view = GetWindow(view, GW_HWNDNEXT)) {
+            for (HWND control = GetWindow(view, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+                WCHAR text[32] = {};
+                GetWindowTextW(control, text, 32);
+                if (IsWindowVisible(view) && std::u16string(text) == caption)
+                    GetWindowRect(control, &area);
+            }
+        }
+        return area;
+    };
+    // The design places: portrait x 194-238, landscape x 274-318 (the screen below the 26-pixel
+    // title bar); the last tab button spans the whole bottom row's last sixth.
+    EXPECT_EQ(placeOf(u"Refresh").left, 194);
+    emulator::rotateScreen();
+    automation.settle();
+    EXPECT_EQ(placeOf(u"Refresh").left, 274);
+    EXPECT_EQ(placeOf(u"Refresh").right, 318);
+    EXPECT_EQ(placeOf(u"Processes").right, 320);
+    // A view first shown after the turn is laid out for it too.
+    ASSERT_EQ(automation.tap(u"Tweaks"), "");
+    EXPECT_EQ(placeOf(u"Refresh").left, 274);
+    emulator::rotateScreen();
+    automation.settle();
+    EXPECT_EQ(placeOf(u"Refresh").left, 194);
     EXPECT_EQ(automation.quit(), "");
 }
 
