@@ -12,7 +12,7 @@ namespace {
 constexpr DWORD skinned = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
 constexpr CeDialogControl viewControls[] = {
-    {u"STATIC", nullptr, pageTitleId, WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 2, 2, 94, 18},
+    {u"STATIC", nullptr, pageTitleId, WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOTIFY, 0, 2, 2, 94, 18},
     {skinnedButtonClass, nullptr, resizeButtonId, skinned, 0, 98, 1, 46, 20},
     {skinnedButtonClass, nullptr, optionsButtonId, skinned, 0, 146, 1, 46, 20},
     {skinnedButtonClass, nullptr, refreshButtonId, skinned, 0, 194, 1, 44, 20},
