@@ -242,7 +242,7 @@ LRESULT BaseDialog::onDrawItem(int id, DRAWITEMSTRUCT* item)
     WCHAR className[16] = {};
     if (item && control && !objectOf(control) && GetClassNameW(control, className, 16)
         && std::u16string_view(className) == skinnedButtonClass) {
-        frameworkLook().drawButton(*item, ButtonFace::push);
+        frameworkLook().drawButton(*item, ButtonFace::push, {});
         return TRUE;
     }
     return BaseWnd::onDrawItem(id, item);

@@ -2,6 +2,8 @@
 // drawn as the platform draws them.
 #include "FrameworkLook.h"
 
+#include <algorithm>
+
 namespace {
 
 class PlainLook : public FrameworkLook {
@@ -14,7 +16,7 @@ public:
     }
     COLORREF controlTextColor() override { return GetSysColor(COLOR_WINDOWTEXT); }
     COLORREF titleColor() override { return GetSysColor(COLOR_WINDOWTEXT); }
-    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace) override
+    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace, ButtonIcon) override
     {
         RECT face = item.rcItem;
         const bool pressed = item.itemState & ODS_SELECTED;
@@ -28,6 +30,15 @@ public:
             InflateRect(&face, -3, -3);
             DrawFocusRect(item.hDC, &face);
         }
+    }
+    void drawProgress(HWND, HDC dc, RECT area, int position) override
+    {
+        FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+        FrameRect(dc, &area, GetSysColorBrush(COLOR_WINDOWFRAME));
+        RECT filled = area;
+        InflateRect(&filled, -1, -1);
+        filled.right = filled.left + (filled.right - filled.left) * std::clamp(position, 0, 100) / 100;
+        FillRect(dc, &filled, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
 };
 

@@ -11,6 +11,13 @@ enum class ButtonFace {
     tab,  // the tab buttons along the bottom of the views
 };
 
+// A skinned button's icon: none, one of the title-bar buttons' or one of the tabs'. A button with
+// an icon shows the icon; its caption stays its window text.
+struct ButtonIcon {
+    enum Strip { none, titleBar, tabs } strip = none;
+    int index = 0;
+};
+
 class FrameworkLook {
 public:
     virtual ~FrameworkLook() = default;
@@ -18,8 +25,11 @@ public:
     virtual void paintBackground(HWND window, HDC dc) = 0;
     virtual COLORREF controlTextColor() = 0;
     virtual COLORREF titleColor() = 0;
-    // Draws a skinned push button (a "TTButton") for its owner, with its window text as caption.
-    virtual void drawButton(const DRAWITEMSTRUCT& item, ButtonFace face) = 0;
+    // Draws a skinned push button (a "TTButton") for its owner: its icon, or else its window text
+    // as caption.
+    virtual void drawButton(const DRAWITEMSTRUCT& item, ButtonFace face, ButtonIcon icon) = 0;
+    // Draws a progress bar at `position` (0-100) into `area` of `window`'s device context.
+    virtual void drawProgress(HWND window, HDC dc, RECT area, int position) = 0;
 };
 
 // The look in use: the one set last, else the plain look.

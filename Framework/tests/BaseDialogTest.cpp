@@ -230,11 +230,12 @@ struct CountingLook : FrameworkLook {
     void paintBackground(HWND, HDC) override {}
     COLORREF controlTextColor() override { return 0; }
     COLORREF titleColor() override { return 0; }
-    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace) override
+    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace, ButtonIcon) override
     {
         EXPECT_EQ(item.CtlID, testButtonId);
         ++buttons;
     }
+    void drawProgress(HWND, HDC, RECT, int) override {}
 };
 
 TEST_F(BaseDialogTest, SkinnedButtonsAreOwnerDrawnByTheLook)

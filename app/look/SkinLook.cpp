@@ -175,21 +175,32 @@ void SkinLook::drawFace(HDC dc, const Image& image, int frames, int frame, RECT 
             sourceX + frameWidth - cap, 0, cap, image.height, keyColour);
 }
 
-void SkinLook::drawButton(const DRAWITEMSTRUCT& item, ButtonFace face)
+void SkinLook::drawButton(const DRAWITEMSTRUCT& item, ButtonFace face, ButtonIcon icon)
 {
     const bool disabled = item.itemState & ODS_DISABLED;
     const bool pressed = !disabled && (item.itemState & ODS_SELECTED);
     paintBackground(item.hwndItem, item.hDC);
     const Image& faces = images[face == ButtonFace::tab ? tabFacesSlot : pushFacesSlot];
     drawFace(item.hDC, faces, faceFrames, disabled ? 2 : pressed ? 1 : 0, item.rcItem);
-    WCHAR caption[128] = {};
-    GetWindowTextW(item.hwndItem, caption, 128);
     RECT area = item.rcItem;
     if (pressed) {
         OffsetRect(&area, 2, 2);
         area.right -= 2;
         area.bottom -= 2;
     }
+    const Image& icons = images[icon.strip == ButtonIcon::tabs ? tabIconsSlot : titleIconsSlot];
+    if (icon.strip != ButtonIcon::none && icons.dc && icons.height > 0) {
+        // Square frames side by side; disabled buttons show theirs through the face as it is.
+        const int size = icons.height;
+        if ((icon.index + 1) * size <= icons.width) {
+            const int x = (area.left + area.right - size) / 2;
+            const int y = (area.top + area.bottom - size) / 2;
+            TransparentBlt(item.hDC, x, y, size, size, icons.dc, icon.index * size, 0, size, size, keyColour);
+            return;
+        }
+    }
+    WCHAR caption[128] = {};
+    GetWindowTextW(item.hwndItem, caption, 128);
     drawLabel(item.hDC, caption, area, disabled ? GetSysColor(COLOR_GRAYTEXT) : colours.controlText, CLR_INVALID,
         DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }

@@ -45,13 +45,12 @@ public:
     void paintBackground(HWND window, HDC dc) override;
     COLORREF controlTextColor() override { return colours.controlText; }
     COLORREF titleColor() override { return colours.titleText; }
-    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace face) override;
+    void drawButton(const DRAWITEMSTRUCT& item, ButtonFace face, ButtonIcon icon) override;
 
     // A skinned label: bold, smoothed, with a shadow one factor down and right when `shadow`
     // is not CLR_INVALID.
     void drawLabel(HDC dc, const char16_t* text, RECT area, COLORREF colour, COLORREF shadow, UINT format);
-    // A skinned progress bar at `position` (0-100) into `area` of `window`'s dc.
-    void drawProgress(HWND window, HDC dc, RECT area, int position);
+    void drawProgress(HWND window, HDC dc, RECT area, int position) override;
 
 private:
     struct Image {

@@ -18,6 +18,6 @@ LRESULT SkinnedButton::onDrawItem(int, DRAWITEMSTRUCT* item)
 {
     if (!item)
         return 0;
-    frameworkLook().drawButton(*item, face);
+    frameworkLook().drawButton(*item, face, icon);
     return TRUE;
 }

@@ -8,6 +8,7 @@
 class SkinnedButton : public BaseWnd {
 public:
     ButtonFace face = ButtonFace::push;
+    ButtonIcon icon;
 
     // Attaches to the dialog's control `id` and gives it the caption of string `captionId`.
     void attachTo(HWND dialog, int id, int captionId);

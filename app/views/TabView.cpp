@@ -83,11 +83,17 @@ LRESULT TabView::onInitDialog(WPARAM wParam)
 {
     initShell(wParam, standardShellFlags, mainMenuId);
     makeTransparent(hwnd, pageTitleId); // the skin shows behind the page title
-    buttons[0].attachTo(hwnd, resizeButtonId, 413);
-    buttons[1].attachTo(hwnd, optionsButtonId, 412);
-    buttons[2].attachTo(hwnd, refreshButtonId, 244);
+    const struct {
+        WORD id;
+        int captionId;
+    } titleBarButtons[] = {{resizeButtonId, 413}, {optionsButtonId, 412}, {refreshButtonId, 244}};
+    for (int index = 0; index < 3; ++index) {
+        buttons[index].icon = {ButtonIcon::titleBar, index};
+        buttons[index].attachTo(hwnd, titleBarButtons[index].id, titleBarButtons[index].captionId);
+    }
     for (int other = 0; other < tabCount; ++other) {
         buttons[3 + other].face = ButtonFace::tab;
+        buttons[3 + other].icon = {ButtonIcon::tabs, other};
         buttons[3 + other].attachTo(hwnd, tabTable[other].buttonId, tabTable[other].captionId);
     }
     layOut();
