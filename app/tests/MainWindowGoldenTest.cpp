@@ -23,16 +23,6 @@ const char* const skinNames[] = {"stripes-gel", "solid-shiny", "gradient-rusty",
 const char16_t* const tabCaptions[] = {u"Memory Cleaner", u"Databases", u"Startups", u"Tweaks", u"Storage Tools",
     u"Processes"};
 
-ce::gdi::PngImage pngOf(const emulator::ScreenImage& screen)
-{
-    ce::gdi::PngImage image;
-    image.width = screen.width;
-    image.height = screen.height;
-    for (std::uint32_t pixel : screen.pixels)
-        image.pixels.push_back(0xFF000000u | pixel);
-    return image;
-}
-
 // The test profile at the screen's size, with the dots per inch of such a device.
 emulator::Profile goldenProfile(const GoldenScreen& screen)
 {
@@ -65,7 +55,7 @@ TEST_P(MainWindowGoldenTest, EachTabLooksAsReviewed)
         const std::string name = std::string(skinNames[c.skin]) + "-" + c.screen.name + "-tab" + std::to_string(tab)
             + ".png";
         const auto result = ce::gdi::compareWithGolden(std::filesystem::path(GOLDEN_DIR) / name,
-            pngOf(emulator::captureScreen()));
+            ce::gdi::screenImageAsPng(emulator::captureScreen()));
         EXPECT_TRUE(result.matched()) << name << ": " << result.description;
     }
     EXPECT_EQ(automation.quit(), "");

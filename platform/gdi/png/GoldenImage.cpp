@@ -100,4 +100,15 @@ GoldenResult compareWithGolden(const std::filesystem::path& reference, const Png
     return result;
 }
 
+PngImage screenImageAsPng(const emulator::ScreenImage& screen)
+{
+    PngImage image;
+    image.width = screen.width;
+    image.height = screen.height;
+    image.pixels.reserve(screen.pixels.size());
+    for (std::uint32_t pixel : screen.pixels)
+        image.pixels.push_back(0xFF000000u | pixel);
+    return image;
+}
+
 } // namespace ce::gdi

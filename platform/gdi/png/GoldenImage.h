@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ceapi.h"
+#include "emulator/Screen.h"
 #include "gdi/png/PngImage.h"
 
 namespace ce::gdi {
@@ -32,5 +33,8 @@ CEAPI std::filesystem::path actualImagePath(const std::filesystem::path& referen
 // Compares `actual` with the PNG at `reference`. A match also removes a NAME-ACTUAL.png left by
 // an earlier failing run, so only current failures leave files to look at.
 CEAPI GoldenResult compareWithGolden(const std::filesystem::path& reference, const PngImage& actual);
+
+// A captured screen as an opaque image, for comparing screenshots with their references.
+CEAPI PngImage screenImageAsPng(const emulator::ScreenImage& screen);
 
 } // namespace ce::gdi

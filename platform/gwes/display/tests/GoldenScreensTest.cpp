@@ -145,16 +145,6 @@ const Scene scenes[] = {
     {"menu-bar", u"Menu bar", menuBar},
 };
 
-ce::gdi::PngImage pngOf(const emulator::ScreenImage& screen)
-{
-    ce::gdi::PngImage image;
-    image.width = screen.width;
-    image.height = screen.height;
-    for (std::uint32_t pixel : screen.pixels)
-        image.pixels.push_back(0xFF000000u | pixel);
-    return image;
-}
-
 TEST(GoldenScreensTest, TestDialogsLookAsReviewed)
 {
     WNDCLASSW wc {};
@@ -174,7 +164,7 @@ TEST(GoldenScreensTest, TestDialogsLookAsReviewed)
             display_test::paintAll();
             const std::string name = std::string(scene.name) + "-" + screen.name + ".png";
             const auto result = ce::gdi::compareWithGolden(std::filesystem::path(GOLDEN_DIR) / name,
-                pngOf(emulator::captureScreen()));
+                ce::gdi::screenImageAsPng(emulator::captureScreen()));
             EXPECT_TRUE(result.matched()) << name << ": " << result.description;
         }
     }
