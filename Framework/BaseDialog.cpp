@@ -326,16 +326,22 @@ RECT BaseDialog::childrenBounds()
     if (!hwnd)
         return bounds;
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT area;
-        GetWindowRect(child, &area);
-        POINT corners[2] = {{area.left, area.top}, {area.right, area.bottom}};
-        ScreenToClient(hwnd, &corners[0]);
-        ScreenToClient(hwnd, &corners[1]);
-        const RECT inDialog {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        const RECT inDialog = childRect(child);
         UnionRect(&bounds, &bounds, &inDialog);
     }
     bounds.bottom += 2 * resolutionFactor();
     return bounds;
+}
+
+RECT BaseDialog::childRect(HWND control)
+{
+    RECT area {};
+    if (!hwnd || !control || !GetWindowRect(control, &area))
+        return {};
+    POINT corners[2] = {{area.left, area.top}, {area.right, area.bottom}};
+    ScreenToClient(hwnd, &corners[0]);
+    ScreenToClient(hwnd, &corners[1]);
+    return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
 
 bool BaseDialog::askOpenFile(WCHAR* path, const char16_t* filter)

@@ -60,6 +60,8 @@ public:
     void selectListRow(HWND list, int row);
     void widenDropDown(HWND combo);
     RECT childrenBounds();
+    // Where a child control is, in the dialog's client coordinates (empty without a window).
+    RECT childRect(HWND control);
     // The platform's open or save dialog over `path` (MAX_PATH characters): true when chosen.
     bool askOpenFile(WCHAR* path, const char16_t* filter);
     bool askSaveFile(WCHAR* path, const char16_t* filter);

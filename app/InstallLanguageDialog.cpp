@@ -4,7 +4,7 @@
 
 #include "AppState.h"
 #include "BaseDialog.h"
-#include "LanguageList.h"
+#include "LanguageCombo.h"
 #include "ProductMenus.h"
 #include "ProgramFolder.h"
 #include "Settings.h"
@@ -79,20 +79,15 @@ private:
         ListView_InsertColumn(list, 0, &column);
 
         const LanguageList& languages = languageList();
-        int selected = 0;
+        fillLanguageCombo(GetDlgItem(hwnd, defaultCombo), languages);
         for (size_t at = 0; at < languages.size(); ++at) {
-            const auto& entry = languages[at];
-            SendDlgItemMessageW(hwnd, defaultCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.displayName.c_str()));
             LVITEMW row {};
             row.mask = LVIF_TEXT;
             row.iItem = static_cast<int>(at);
-            row.pszText = const_cast<LPWSTR>(entry.displayName.c_str());
+            row.pszText = const_cast<LPWSTR>(languages[at].displayName.c_str());
             ListView_InsertItem(list, &row);
-            if (entry.fileName == settings().language)
-                selected = static_cast<int>(at);
         }
         ListView_SetCheckState(list, 0, TRUE);
-        SendDlgItemMessageW(hwnd, defaultCombo, CB_SETCURSEL, selected, 0);
     }
 
     void commit()

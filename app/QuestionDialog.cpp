@@ -71,14 +71,11 @@ private:
         const int cancel[] = {cancelButton, 0};
         showItems(cancel, false);
         HWND ok = GetDlgItem(hwnd, okButton);
-        RECT button;
+        const RECT button = childRect(ok);
         RECT client;
-        GetWindowRect(ok, &button);
-        POINT topLeft {button.left, button.top};
-        ScreenToClient(hwnd, &topLeft);
         GetClientRect(hwnd, &client);
         const int width = button.right - button.left;
-        SetWindowPos(ok, nullptr, (client.right - width) / 2, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(ok, nullptr, (client.right - width) / 2, button.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
 };
 

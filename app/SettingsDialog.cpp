@@ -4,7 +4,7 @@
 
 #include "AppState.h"
 #include "BaseDialog.h"
-#include "LanguageList.h"
+#include "LanguageCombo.h"
 #include "ProductMenus.h"
 #include "Settings.h"
 #include "StartProgram.h"
@@ -85,7 +85,7 @@ public:
     LRESULT onInitDialog(WPARAM wParam) override
     {
         initShell(wParam, standardShellFlags, doneMenuId);
-        fillLanguages();
+        fillLanguageCombo(GetDlgItem(hwnd, languageCombo), enumerateLanguages());
         for (const SettingBox& entry : settingBoxes)
             setCheck(entry.control, settings().*entry.field);
         return 1;
@@ -113,19 +113,6 @@ public:
     }
 
 private:
-    void fillLanguages()
-    {
-        const LanguageList& languages = enumerateLanguages();
-        int selected = 0;
-        for (size_t at = 0; at < languages.size(); ++at) {
-            SendDlgItemMessageW(hwnd, languageCombo, CB_ADDSTRING, 0,
-                reinterpret_cast<LPARAM>(languages[at].displayName.c_str()));
-            if (languages[at].fileName == settings().language)
-                selected = static_cast<int>(at);
-        }
-        SendDlgItemMessageW(hwnd, languageCombo, CB_SETCURSEL, selected, 0);
-    }
-
     // Ticking Advanced asks first; "No" unticks the box again.
     void confirmAdvanced()
     {

@@ -44,9 +44,7 @@ protected:
     }
     HMODULE load(const char* image, const std::u16string& name)
     {
-        const auto target = dev.hostPath(u"\\Windows\\" + name);
-        std::filesystem::create_directories(target.parent_path());
-        std::filesystem::copy_file(image, target);
+        dev.place(image, u"\\Windows\\" + name);
         return LoadLibraryW(name.c_str());
     }
     // A modeless framework dialog from the program's list template (doModal would register the

@@ -20,7 +20,7 @@ TEST_F(InstallLanguagesTest, PacksAreListedByNameAndTheUntickedOnesDeleted)
 {
     installPacks();
     // Neither a library without GetLangName nor a file that is no library is offered.
-    place(MARKER_HOLDER_IMAGE, std::u16string(installFolder) + u"KV_nameless.dll");
+    dev.place(MARKER_HOLDER_IMAGE, std::u16string(installFolder) + u"KV_nameless.dll");
     std::ofstream(dev.hostPath(std::u16string(installFolder) + u"KV_junk.dll")) << "not a library";
     emulator::Automation automation(startKelvara(u"/INSTALL"));
     ASSERT_EQ(automation.waitFor(u"Languages"), "");

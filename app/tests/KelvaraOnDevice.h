@@ -34,7 +34,7 @@ class KelvaraOnDevice : public ::testing::Test {
 protected:
     explicit KelvaraOnDevice(const emulator::Profile& profile = testing_support::smallProfile()) : dev(profile)
     {
-        place(KELVARA_IMAGE, programPath);
+        dev.place(KELVARA_IMAGE, programPath);
     }
     ~KelvaraOnDevice() override
     {
@@ -47,17 +47,11 @@ protected:
     testing_support::TestDevice dev;
     std::vector<std::pair<DWORD, HANDLE>> started; // process ids and handles
 
-    void place(const char* image, const std::u16string& devicePath)
-    {
-        const auto target = dev.hostPath(devicePath);
-        std::filesystem::create_directories(target.parent_path());
-        std::filesystem::copy_file(image, target, std::filesystem::copy_options::overwrite_existing);
-    }
     bool exists(const std::u16string& devicePath) const { return std::filesystem::exists(dev.hostPath(devicePath)); }
     void installPacks()
     {
         for (const char* image : languagePackImages)
-            place(image, installFolder + std::filesystem::path(image).filename().u16string());
+            dev.place(image, installFolder + std::filesystem::path(image).filename().u16string());
     }
 
     // Starts a program; its process id (0 when it did not start). The test ends it if it still runs.
@@ -75,7 +69,7 @@ protected:
     // A stand-in instance holding a window of class and title `name` ("+name": visible).
     DWORD startHolder(const char16_t* name)
     {
-        place(MARKER_HOLDER_IMAGE, u"\\Windows\\MarkerHolder.exe");
+        dev.place(MARKER_HOLDER_IMAGE, u"\\Windows\\MarkerHolder.exe");
         const DWORD id = start(u"\\Windows\\MarkerHolder.exe", name);
         emulator::Automation(id).settle();
         return id;

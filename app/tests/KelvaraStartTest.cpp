@@ -135,7 +135,7 @@ TEST_P(VgaResourcesTest, FileIsKeptWhereTheScreenNeedsIt)
     const ScreenCase& c = GetParam();
     const std::u16string vga = std::u16string(installFolder) + u"KelvaraVGARes.dll";
     if (c.vgaPresent)
-        place(VGA_RESOURCES_IMAGE, vga);
+        dev.place(VGA_RESOURCES_IMAGE, vga);
     setNumber(u"SilentReclaim", 1);
     std::vector<emulator::MessageBoxShown> boxes;
     emulator::setMessageBoxResponder([&boxes](const emulator::MessageBoxShown& box) {

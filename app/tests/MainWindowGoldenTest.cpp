@@ -36,7 +36,7 @@ protected:
     MainWindowGoldenTest() : KelvaraOnDevice(goldenProfile(GetParam().screen))
     {
         if (GetParam().screen.width > 240)
-            place(VGA_RESOURCES_IMAGE, std::u16string(installFolder) + u"KelvaraVGARes.dll");
+            dev.place(VGA_RESOURCES_IMAGE, std::u16string(installFolder) + u"KelvaraVGARes.dll");
     }
 };
 

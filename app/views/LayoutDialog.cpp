@@ -69,10 +69,10 @@ void LayoutDialog::scaleTable(bool doubling)
 {
     if (!isHighResolution())
         return;
-    for (LayoutEntry& entry : tableEntries(layoutTable())) {
-        for (RECT& rect : entry.rects)
-            rect = scaleRect(rect, doubling);
-    }
+    if (doubling)
+        doubleLayoutTable(layoutTable());
+    else
+        halveLayoutTable(layoutTable());
 }
 
 void LayoutDialog::layOut()

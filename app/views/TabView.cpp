@@ -26,12 +26,7 @@ LRESULT TabView::onPaint(HDC dc)
     const LRESULT result = LayoutDialog::onPaint(dc);
     RECT buttons {};
     for (WORD id : {resizeButtonId, optionsButtonId, refreshButtonId}) {
-        RECT area;
-        GetWindowRect(GetDlgItem(hwnd, id), &area);
-        POINT corners[2] = {{area.left, area.top}, {area.right, area.bottom}};
-        ScreenToClient(hwnd, &corners[0]);
-        ScreenToClient(hwnd, &corners[1]);
-        const RECT inView {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        const RECT inView = childRect(GetDlgItem(hwnd, id));
         UnionRect(&buttons, &buttons, &inView);
     }
     if (IsRectEmpty(&buttons))

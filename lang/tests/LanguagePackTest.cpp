@@ -16,11 +16,8 @@ protected:
     void SetUp() override
     {
         for (const auto& [image, name] : {std::pair {TEST_PACK_IMAGE, u"\\Windows\\KV_tst.dll"},
-                 std::pair {NAMELESS_PACK_IMAGE, u"\\Windows\\KV_bad.dll"}}) {
-            const auto target = dev.hostPath(name);
-            std::filesystem::create_directories(target.parent_path());
-            std::filesystem::copy_file(image, target);
-        }
+                 std::pair {NAMELESS_PACK_IMAGE, u"\\Windows\\KV_bad.dll"}})
+            dev.place(image, name);
     }
     void TearDown() override { activateLanguage(u""); }
 };

@@ -95,9 +95,7 @@ protected:
     HMODULE pack = nullptr;
     void SetUp() override
     {
-        const auto target = dev.hostPath(std::u16string(u"\\Windows\\") + GetParam().fileName);
-        std::filesystem::create_directories(target.parent_path());
-        std::filesystem::copy_file(GetParam().image, target);
+        dev.place(GetParam().image, std::u16string(u"\\Windows\\") + GetParam().fileName);
         pack = LoadLibraryW(GetParam().fileName);
         ASSERT_NE(pack, nullptr);
     }

@@ -22,8 +22,8 @@ protected:
 
     void SetUp() override
     {
-        place(LAUNCHER_IMAGE, u"\\Windows\\KelvaraLauncher.exe");
-        place(FAKE_KELVARA_IMAGE, u"\\Program Files\\Kelvara\\kelvara.exe");
+        dev.place(LAUNCHER_IMAGE, u"\\Windows\\KelvaraLauncher.exe");
+        dev.place(FAKE_KELVARA_IMAGE, u"\\Program Files\\Kelvara\\kelvara.exe");
         setText(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Apps\\Quorvanta kelvara", u"InstallDir", u"\\Program Files\\Kelvara");
         ran = CreateEventW(nullptr, TRUE, FALSE, u"FakeKelvaraRan");
     }
@@ -33,12 +33,6 @@ protected:
         emulator::setMessageBoxResponder({});
     }
 
-    void place(const char* image, const char16_t* devicePath)
-    {
-        const auto target = dev.hostPath(devicePath);
-        std::filesystem::create_directories(target.parent_path());
-        std::filesystem::copy_file(image, target);
-    }
     static HKEY createKey(HKEY root, const char16_t* path)
     {
         HKEY key = nullptr;
@@ -170,9 +164,7 @@ TEST_F(LauncherTest, TweaksApplyOnlyWhatIsAskedFor)
 
 TEST_F(LauncherTest, ProgramOnACardThatMountsLateIsStartedByALaterAttempt)
 {
-    const auto onCard = dev.hostPath(u"\\Storage Card\\Kelvara\\kelvara.exe");
-    std::filesystem::create_directories(onCard.parent_path());
-    std::filesystem::copy_file(FAKE_KELVARA_IMAGE, onCard);
+    dev.place(FAKE_KELVARA_IMAGE, u"\\Storage Card\\Kelvara\\kelvara.exe");
     setText(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Apps\\Quorvanta kelvara", u"InstallDir", u"\\Storage Card\\Kelvara");
     ASSERT_EQ(emulator::removeStorageCard(u"Storage Card"), static_cast<DWORD>(ERROR_SUCCESS));
 

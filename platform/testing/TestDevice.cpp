@@ -78,6 +78,13 @@ std::filesystem::path TestDevice::hostPath(const std::u16string& devicePath) con
     return emulator::imageRootFolder(m_image) / relative;
 }
 
+void TestDevice::place(const std::filesystem::path& hostFile, const std::u16string& devicePath) const
+{
+    const std::filesystem::path target = hostPath(devicePath);
+    std::filesystem::create_directories(target.parent_path());
+    std::filesystem::copy_file(hostFile, target, std::filesystem::copy_options::overwrite_existing);
+}
+
 void TestDevice::reboot()
 {
     emulator::shutdownDevice();

@@ -48,6 +48,9 @@ public:
 
     const std::filesystem::path& image() const { return m_image; }
     std::filesystem::path hostPath(const std::u16string& devicePath) const;  // "\a\b" -> root/a/b
+    // Copies a host file (a built program or library image, say) to `devicePath`, making the
+    // folders on the way and replacing a file that is there.
+    void place(const std::filesystem::path& hostFile, const std::u16string& devicePath) const;
     // Shuts the device down and boots it again from the same image.
     void reboot();
 
